@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace joseki {
 
@@ -35,8 +37,24 @@ public:
     bool fatal() const { return fatal_; }
 
 private:
+    struct SequenceFrame;
+
+    // Reports a problem that leaves nothing to read and ends the process.
+    void failFatally(const char* message, const char* excerptStart);
+    // The end of the value run whose first "]" is firstClose, or null when a
+    // further "[" of the run has no "]".
+    static const char* valueRunEnd(const char* firstClose);
+    // Applies the property in the buffers to the node.
+    void applyProperty(VariationNode& node, const char* identifier, char* value);
+    // Reads a move or mark point; false (after the report) when a coordinate is out of range.
+    bool readPoint(const char* value, std::uint8_t& col, std::uint8_t& row);
+    // Pushes a frame for a sequence whose "(;" was just consumed and reads
+    // its chain of nodes.
+    void openSequence(std::vector<SequenceFrame>& frames, VariationNode* parent);
+
     JosekiEngine& engine_;
     bool fatal_ = false;
+    std::size_t valueLength_ = 0; // bytes in the value buffer after readProperty
 };
 
 } // namespace joseki
