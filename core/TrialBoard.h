@@ -24,7 +24,8 @@ public:
     // board := startBoard, all move numbers 0, no moves, no ko.
     void restart();
     // Plays the next stone at an empty on-board point, or refuses silently
-    // (occupied, 99 moves, ko retake, suicide: then nothing has changed).
+    // (occupied or off the board, 99 moves, ko retake, suicide: then nothing
+    // has changed).
     void play(int col, int row);
     // Takes back the last move by replaying the others from startBoard.
     void undo();
@@ -39,6 +40,15 @@ public:
     std::array<Move, kTrialMoveLimit + 1> moves{}; // entry 0 unused
     Move koPoint{};
     std::int32_t koMoveCount = -1;
+
+private:
+    // True when (col,row) retakes the single stone captured by the previous move.
+    bool isKoRetake(int col, int row) const;
+    // Removes the group at (col,row) if it has no liberty; a single stone taken
+    // becomes the ko point of the current move.
+    void removeIfDead(int col, int row);
+    // True when an on-board orthogonal neighbour of (col,row) holds the colour.
+    bool hasFriendlyNeighbour(int col, int row, std::int8_t colour) const;
 };
 
 } // namespace joseki

@@ -1,1 +1,352 @@
-// Placeholder until the implementation lands.
+#include "ui/BrowserController.h"
+
+#include "core/MessageService.h"
+#include "ui/ControlIds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+namespace joseki {
+
+namespace {
+
+constexpr const char* kWelcomeText = "\r\n\r\n欢迎使用Kavo围棋定式大全4.0";
+constexpr const char* kDefaultMoveNumberEntry = "最后5手";
+constexpr int kDefaultMoveNumberMode = 5;
+constexpr const char* kTrialNotice = "您正在试下研讨状态";
+constexpr const char* kTrialCaption = "试 下";
+constexpr const char* kTrialAgainCaption = "重新试下";
+constexpr const char* kHelpText = "欢迎有兴趣的朋友帮助我制作帮助、图标或界面美化，或提出建议，谢谢！";
+constexpr const char* kSeveralBranchesText = "有多个分支,请在棋盘上选择";
+constexpr const char* kNameSeparator = "\r\n";
+
+constexpr int kDefaultSpeed = 5;
+constexpr int kMinSpeed = 1;
+constexpr int kMaxSpeed = 10;
+constexpr double kPauseAtSpeedOne = 3500.0;
+
+// Below this a wait is one plain sleep; above it the wait runs in slices.
+constexpr int kSlicedWaitThreshold = 500;
+constexpr int kWaitSliceMs = 100;
+
+// moveNumberMode of each entry of the move-number list, in list order.
+constexpr std::array<int, 6> kMoveNumberModes{0, 1, 2, 5, 10, 1000};
+
+// Milliseconds between two readings of a 32-bit tick counter, either way round,
+// correct across one wrap of the counter.
+std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
+{
+    const auto signedDifference = static_cast<std::int32_t>(now - start);
+    return std::llabs(static_cast<std::int64_t>(signedDifference));
+}
+
+} // namespace
+
+BrowserController::BrowserController(BrowserView& view, MessageService& messages, LibraryLoad load)
+    : engine(messages), view_(view), messages_(messages), load_(std::move(load))
+{
+}
+
+void BrowserController::initialise()
+{
+    autoPlaySpeed = kDefaultSpeed;
+    view_.writeExchangedValues(ExchangedValues{autoPlaySpeed, showCoordinates, boardTexture});
+}
+
+bool BrowserController::acceptsCommands() const { return loaded && !stopRequested_; }
+
+bool BrowserController::hasCursor() const { return acceptsCommands() && engine.cursor != nullptr; }
+
+void BrowserController::onCollectStones()
+{
+    if (!hasCursor())
+        return;
+    engine.resetToRoot();
+    refreshControls();
+}
+
+void BrowserController::onUpBranch()
+{
+    if (!hasCursor())
+        return;
+    engine.upBranch();
+    refreshControls();
+}
+
+void BrowserController::onTenuki()
+{
+    if (!hasCursor())
+        return;
+    engine.stepTo(kNoMove, kNoMove);
+    refreshControls();
+}
+
+void BrowserController::onMoveNumberChoice(int index)
+{
+    if (!acceptsCommands())
+        return;
+    const int mode = moveNumberModeForIndex(index);
+    if (mode >= 0)
+        moveNumberMode = mode;
+    refreshControls();
+}
+
+void BrowserController::onTrialStart()
+{
+    // Trial play starts from the book position at the cursor, so it needs one.
+    if (!hasCursor())
+        return;
+    trialMode = 1;
+    trialBoard.startBoard = engine.book.board;
+    trialBoard.baseStoneCount = engine.stoneCount;
+    trialBoard.restart();
+    refreshControls();
+}
+
+void BrowserController::onTrialEnd()
+{
+    if (!acceptsCommands())
+        return;
+    trialMode = 0;
+    trialBoard.restart();
+    refreshControls();
+}
+
+void BrowserController::onOptionToggled()
+{
+    if (!acceptsCommands())
+        return;
+    readValuesFromControls();
+    refreshControls();
+}
+
+void BrowserController::choosePoint(int col, int row)
+{
+    if (!acceptsCommands())
+        return;
+    if (trialMode != 0) {
+        if (!onBoard(col, row) || trialBoard.position.at(col, row) != kEmpty)
+            return;
+        trialBoard.play(col, row);
+        refreshControls();
+        return;
+    }
+    if (!hasCursor())
+        return;
+    const int count = std::min(engine.candidateCount, kBranchListCapacity);
+    for (int i = 0; i < count; ++i) {
+        const Point& candidate = engine.candidates[static_cast<std::size_t>(i)];
+        if (candidate.col == col && candidate.row == row) {
+            engine.stepTo(col, row);
+            refreshControls();
+            return;
+        }
+    }
+}
+
+void BrowserController::onBack()
+{
+    if (!acceptsCommands())
+        return;
+    if (trialMode != 0) {
+        trialBoard.undo();
+        refreshControls();
+        return;
+    }
+    if (!hasCursor())
+        return;
+    engine.stepBack();
+    refreshControls();
+}
+
+void BrowserController::onNext()
+{
+    if (!hasCursor())
+        return;
+    if (engine.candidateCount == 1) {
+        const Point next = engine.candidates[0];
+        engine.stepTo(next.col, next.row);
+        refreshControls();
+    } else if (engine.candidateCount > 1) {
+        messages_.showMessageBox(kSeveralBranchesText, mb::kOk);
+    }
+}
+
+void BrowserController::onTrialRestart()
+{
+    if (!acceptsCommands())
+        return;
+    trialBoard.restart();
+    refreshControls();
+}
+
+void BrowserController::onHelp()
+{
+    if (!acceptsCommands())
+        return;
+    messages_.showMessageBox(kHelpText, mb::kOk);
+}
+
+void BrowserController::completeStartup()
+{
+    // The timer fires once; a second call (or one during a window close) would
+    // load the library again over a tree the painter may be reading.
+    if (startupBegun_ || stopRequested_)
+        return;
+    startupBegun_ = true;
+    view_.setCommentText(kWelcomeText);
+    view_.selectComboEntry(kDefaultMoveNumberEntry);
+    moveNumberMode = kDefaultMoveNumberMode;
+    // Commands that arrive while the load shows a message box still find
+    // `loaded` false and do nothing.
+    if (load_)
+        load_(engine);
+    loaded = true;
+    if (stopRequested_)
+        return;
+    view_.showWindow();
+    refreshControls();
+    view_.invalidateAll();
+}
+
+void BrowserController::refreshControls()
+{
+    if (stopRequested_)
+        return;
+    const bool trial = trialMode != 0;
+    if (trial)
+        view_.setCommentText(kTrialNotice);
+    else
+        showNodeText();
+
+    view_.invalidateRect(frameRect);
+
+    const bool awayFromRoot = !trial && engine.cursor != nullptr && engine.cursor != engine.root;
+    view_.enableControl(kCollectButton, awayFromRoot);
+    view_.enableControl(kUpBranchButton, awayFromRoot);
+
+    const bool autoPlay = autoPlayGroupEnabled();
+    view_.enableControl(kAutoPlayButton, autoPlay);
+    view_.enableControl(kSpeedEdit, autoPlay);
+    view_.enableControl(kSpeedSpin, autoPlay);
+
+    if (trial) {
+        const bool hasTrialMoves = trialBoard.moveCount > 0;
+        view_.setControlCaption(kTrialButton, hasTrialMoves ? kTrialAgainCaption : kTrialCaption);
+        view_.enableControl(kTrialButton, hasTrialMoves);
+    } else {
+        view_.setControlCaption(kTrialButton, kTrialCaption);
+        view_.enableControl(kTrialButton, engine.cursor != nullptr && engine.stoneCount > 0);
+    }
+    view_.enableControl(kTrialEndButton, trial);
+}
+
+void BrowserController::showNodeText()
+{
+    const VariationNode* node = engine.cursor;
+    if (node == nullptr || stopRequested_)
+        return;
+    std::string text;
+    if (node->comment)
+        text += node->comment.get();
+    if (node->name) {
+        text += kNameSeparator;
+        text += node->name.get();
+    }
+    // A node without text leaves the previous text in the box.
+    if (!text.empty())
+        view_.setCommentText(text);
+}
+
+bool BrowserController::autoPlayGroupEnabled() const
+{
+    // The next two moves must both be forced: one child, which has one child.
+    if (trialMode != 0 || engine.cursor == nullptr || engine.candidateCount != 1)
+        return false;
+    const VariationNode* child = engine.cursor->firstChild;
+    return child != nullptr && child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
+}
+
+void BrowserController::readValuesFromControls()
+{
+    const ExchangedValues values = view_.readExchangedValues();
+    autoPlaySpeed = values.autoPlaySpeed;
+    showCoordinates = values.showCoordinates;
+    boardTexture = values.boardTexture;
+}
+
+void BrowserController::onAutoPlay()
+{
+    if (!hasCursor() || engine.cursor->firstChild == nullptr)
+        return;
+    ++autoPlayDepth_;
+    view_.beginBusyCursor();
+    // Commands dispatched during a pause act between two steps; each step
+    // continues from whatever cursor they left. After a stop request the
+    // window is closing: leave without calling it again, apart from ending the
+    // busy cursor, which is safe because the dialog outlives this loop.
+    while (!stopRequested_) {
+        readValuesFromControls();
+        if (engine.candidateCount != 1)
+            break;
+        const Point next = engine.candidates[0];
+        engine.stepTo(next.col, next.row);
+        refreshControls();
+        waitWithMessages(autoPlayPause(autoPlaySpeed));
+    }
+    refreshControls();
+    view_.endBusyCursor();
+    --autoPlayDepth_;
+}
+
+void BrowserController::waitWithMessages(int ms)
+{
+    pumpMessages();
+    if (stopRequested_)
+        return;
+    if (ms < kSlicedWaitThreshold) {
+        // A negative wait would sleep for ages on a platform taking unsigned ms.
+        view_.sleepMs(std::max(ms, 0));
+        pumpMessages();
+        return;
+    }
+    const std::uint32_t start = view_.tickCount();
+    while (!stopRequested_ && tickDistance(view_.tickCount(), start) < ms) {
+        view_.sleepMs(kWaitSliceMs);
+        pumpMessages();
+    }
+}
+
+void BrowserController::pumpMessages()
+{
+    if (stopRequested_)
+        return;
+    if (!view_.dispatchPendingMessages()) {
+        messages_.exitProcess(kEndSessionExitStatus);
+        // The process may live on (a recorder returns): behave as on a close.
+        stopRequested_ = true;
+    }
+}
+
+void BrowserController::requestStop() { stopRequested_ = true; }
+
+int BrowserController::autoPlayPause(int speed)
+{
+    // The spin box keeps the speed in 1..10; clamping keeps a bad edit value
+    // from dividing by zero.
+    const int clamped = std::clamp(speed, kMinSpeed, kMaxSpeed);
+    return static_cast<int>(std::trunc(kPauseAtSpeedOne / std::sqrt(static_cast<double>(clamped))));
+}
+
+int BrowserController::moveNumberModeForIndex(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kMoveNumberModes.size()))
+        return -1;
+    return kMoveNumberModes[static_cast<std::size_t>(index)];
+}
+
+} // namespace joseki

@@ -55,6 +55,8 @@ public:
     // and touches nothing of the window afterwards.
     void requestStop();
     bool autoPlayRunning() const { return autoPlayDepth_ > 0; }
+    // True once a stop was requested or the session ended: commands do nothing.
+    bool stopRequested() const { return stopRequested_; }
 
     // Pause after an auto-play step: trunc(3500 / sqrt(speed)) milliseconds.
     static int autoPlayPause(int speed);
@@ -75,12 +77,17 @@ public:
 private:
     void readValuesFromControls();
     bool autoPlayGroupEnabled() const;
+    // Loaded and not stopping: commands may act.
+    bool acceptsCommands() const;
+    // acceptsCommands and the engine has a cursor (the load gave a tree).
+    bool hasCursor() const;
 
     BrowserView& view_;
     MessageService& messages_;
     LibraryLoad load_;
     int autoPlayDepth_ = 0;
     bool stopRequested_ = false;
+    bool startupBegun_ = false;
 };
 
 } // namespace joseki
