@@ -1,1 +1,91 @@
-// Placeholder until the implementation lands.
+#include "core/BoardPosition.h"
+
+namespace joseki {
+
+namespace {
+
+// Largest group: every point of the board.
+constexpr int kMaxGroup = kPointCount;
+
+} // namespace
+
+void BoardPosition::clear()
+{
+    board.fill(kEmpty);
+    moveNumbers.fill(0);
+}
+
+int BoardPosition::emptyNeighbourCount(int col, int row) const
+{
+    int count = 0;
+    for (const auto& offset : kNeighbourOffsets) {
+        const int c = col + offset[0];
+        const int r = row + offset[1];
+        if (onBoard(c, r) && at(c, r) == kEmpty)
+            ++count;
+    }
+    return count;
+}
+
+int BoardPosition::removeGroupIfDead(int col, int row, int* removed)
+{
+    if (removed != nullptr)
+        *removed = 0;
+    if (!onBoard(col, row) || at(col, row) == kEmpty)
+        return kNoGroup;
+
+    // Collect the group with a visited map instead of rescanning the list from
+    // its head after each addition: the same set, found in linear time.
+    const std::int8_t code = at(col, row);
+    std::array<std::int16_t, kMaxGroup> group; // filled up to size
+    std::array<bool, kPointCount> inGroup{};
+    int size = 0;
+    group[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(pointIndex(col, row));
+    inGroup[static_cast<std::size_t>(pointIndex(col, row))] = true;
+    for (int i = 0; i < size; ++i) {
+        const int c = group[static_cast<std::size_t>(i)] / kBoardSize;
+        const int r = group[static_cast<std::size_t>(i)] % kBoardSize;
+        for (const auto& offset : kNeighbourOffsets) {
+            const int nc = c + offset[0];
+            const int nr = r + offset[1];
+            if (!onBoard(nc, nr))
+                continue;
+            const auto index = static_cast<std::size_t>(pointIndex(nc, nr));
+            if (board[index] == code && !inGroup[index]) {
+                inGroup[index] = true;
+                group[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(index);
+            }
+        }
+    }
+
+    int liberties = 0;
+    for (int i = 0; i < size; ++i) {
+        const int index = group[static_cast<std::size_t>(i)];
+        liberties += emptyNeighbourCount(index / kBoardSize, index % kBoardSize);
+    }
+    if (liberties != 0)
+        return liberties;
+
+    for (int i = 0; i < size; ++i)
+        board[static_cast<std::size_t>(group[static_cast<std::size_t>(i)])] = kEmpty;
+    if (removed != nullptr)
+        *removed = size;
+    return 0;
+}
+
+void BoardPosition::captureAround(int col, int row)
+{
+    for (const auto& offset : kNeighbourOffsets)
+        removeGroupIfDead(col + offset[0], row + offset[1]);
+}
+
+void BoardPosition::placeBookStone(int col, int row, std::int8_t colour, int& stoneCounter)
+{
+    const auto index = static_cast<std::size_t>(pointIndex(col, row));
+    board[index] = colour;
+    ++stoneCounter;
+    moveNumbers[index] = static_cast<std::int16_t>(stoneCounter);
+    captureAround(col, row);
+}
+
+} // namespace joseki

@@ -1,1 +1,225 @@
-// Placeholder until the implementation lands.
+#include "core/JosekiEngine.h"
+
+#include "core/MessageService.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace joseki {
+
+namespace {
+
+constexpr char kBadBranchInfo[] = "错误的分支信息";
+constexpr char kTooManyBranches[] = "太多选择的分支信息";
+constexpr char kIllegalStone[] = "非法的棋子";
+constexpr char kReportSeparator[] = ":\r\n";
+
+// Branch information entries: column, row, ':', label; separated by "][".
+constexpr std::size_t kLabelEntryLength = 4;
+constexpr std::size_t kEntrySeparatorLength = 2;
+
+bool isCoordinateLetter(char c) { return c >= 'a' && c <= 's'; }
+
+std::int8_t stoneCodeForColour(char color)
+{
+    if (color == 'B' || color == 'b')
+        return kBlack;
+    if (color == 'W' || color == 'w')
+        return kWhite;
+    return kEmpty;
+}
+
+} // namespace
+
+JosekiEngine::JosekiEngine(MessageService& messages) : messages_(messages)
+{
+    pathStack.assign(kPathStackCapacity, nullptr);
+}
+
+JosekiEngine::~JosekiEngine() { delete root; }
+
+void JosekiEngine::adoptRoot(VariationNode* newRoot)
+{
+    delete root;
+    root = newRoot;
+    cursor = nullptr;
+    lastChoice = nullptr;
+    pathDepth = 0;
+    std::fill(pathStack.begin(), pathStack.end(), nullptr);
+}
+
+void JosekiEngine::reportDataError(std::string_view message, std::string_view excerpt)
+{
+    if (excerpt.size() > kExcerptLimit)
+        excerpt = excerpt.substr(0, kExcerptLimit);
+    std::string text;
+    text.reserve(message.size() + sizeof kReportSeparator + excerpt.size());
+    text.append(message).append(kReportSeparator).append(excerpt);
+    messages_.showMessageBox(text, mb::kOk);
+}
+
+void JosekiEngine::reportDataError(std::string_view message, const char* excerptStart)
+{
+    // Only the first bytes can be shown; never measure the whole rest of the text.
+    const std::size_t length = excerptStart == nullptr ? 0 : strnlen(excerptStart, kExcerptLimit + 1);
+    reportDataError(message, std::string_view(excerptStart == nullptr ? "" : excerptStart, length));
+}
+
+VariationNode* JosekiEngine::childAt(const VariationNode* node, int col, int row)
+{
+    for (VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling) {
+        if (child->col == col && child->row == row)
+            return child;
+    }
+    return nullptr;
+}
+
+void JosekiEngine::resetToRoot()
+{
+    if (root == nullptr)
+        return;
+    cursor = root;
+    lastChoice = root;
+    pathStack[0] = root;
+    pathDepth = 1;
+    refreshPosition();
+}
+
+void JosekiEngine::pushChoice(VariationNode* child)
+{
+    // Past the reserved room the stack grows rather than overflow, so
+    // navigation stays exact however deeply the variations nest.
+    const auto depth = static_cast<std::size_t>(pathDepth);
+    if (depth == pathStack.size())
+        pathStack.push_back(child);
+    else
+        pathStack[depth] = child;
+    ++pathDepth;
+    lastChoice = child;
+}
+
+void JosekiEngine::stepTo(int col, int row)
+{
+    if (cursor == nullptr || cursor->firstChild == nullptr)
+        return;
+    const bool branch = cursor->hasSeveralChildren();
+    if (VariationNode* child = childAt(cursor, col, row)) {
+        cursor = child;
+        if (branch)
+            pushChoice(child);
+    }
+    refreshPosition();
+}
+
+void JosekiEngine::stepBack()
+{
+    if (cursor == nullptr || cursor == root)
+        return;
+    if (cursor == lastChoice && pathDepth > 1) {
+        --pathDepth;
+        lastChoice = pathStack[static_cast<std::size_t>(pathDepth - 1)];
+    }
+    cursor = cursor->parent;
+    refreshPosition();
+}
+
+void JosekiEngine::upBranch()
+{
+    if (cursor == nullptr || cursor == root)
+        return;
+    do {
+        stepBack();
+    } while (cursor != lastChoice && cursor != root);
+    refreshPosition();
+}
+
+void JosekiEngine::refreshPosition()
+{
+    if (cursor == nullptr)
+        return;
+    parseBranchLabels();
+    listCandidates();
+    rebuildBoard();
+}
+
+void JosekiEngine::parseBranchLabels()
+{
+    branchLabelCount = 0;
+    const char* info = cursor->branchInfo.get();
+    if (info == nullptr || info[0] == '\0')
+        return;
+    const std::size_t length = std::strlen(info);
+    std::size_t pos = 0;
+    for (;;) {
+        if (length - pos < kLabelEntryLength || !isCoordinateLetter(info[pos]) || !isCoordinateLetter(info[pos + 1])
+            || info[pos + 2] != ':') {
+            reportDataError(kBadBranchInfo, info);
+            return;
+        }
+        const auto slot = static_cast<std::size_t>(branchLabelCount);
+        branchLabels[slot] = {info[pos] - 'a', info[pos + 1] - 'a'};
+        branchLabelChars[slot] = info[pos + 3];
+        ++branchLabelCount;
+        if (branchLabelCount > kBranchReportLimit) {
+            reportDataError(kTooManyBranches, info);
+            return;
+        }
+        pos += kLabelEntryLength;
+        if (pos == length)
+            return;
+        if (length - pos >= kEntrySeparatorLength && info[pos] == ']' && info[pos + 1] == '[') {
+            pos += kEntrySeparatorLength;
+            if (pos == length)
+                return; // a trailing "][" ends the list quietly
+            continue;
+        }
+        reportDataError(kBadBranchInfo, info);
+        return;
+    }
+}
+
+void JosekiEngine::listCandidates()
+{
+    candidateCount = 0;
+    for (const VariationNode* child = cursor->firstChild; child != nullptr; child = child->nextSibling) {
+        const auto slot = static_cast<std::size_t>(candidateCount);
+        candidates[slot] = {child->col, child->row};
+        ++candidateCount;
+        if (candidateCount > kBranchReportLimit) {
+            reportDataError(kTooManyBranches, cursor->branchInfo.get());
+            return;
+        }
+    }
+}
+
+void JosekiEngine::rebuildBoard()
+{
+    stoneCount = 0;
+    book.clear();
+    for (std::int32_t i = 0; i < pathDepth; ++i) {
+        for (VariationNode* p = pathStack[static_cast<std::size_t>(i)]; p != nullptr; p = p->firstChild) {
+            if (p != root && p->hasMove()) {
+                const std::int8_t code = stoneCodeForColour(p->color);
+                if (code == kEmpty) {
+                    // The label board keeps what it showed before.
+                    messages_.showMessageBox(kIllegalStone, mb::kOk);
+                    return;
+                }
+                int counter = stoneCount;
+                book.placeBookStone(p->col, p->row, code, counter);
+                stoneCount = counter;
+            }
+            if (p == cursor || p->hasSeveralChildren())
+                break;
+        }
+    }
+    labelBoard.fill(0);
+    for (std::int32_t i = 0; i < branchLabelCount; ++i) {
+        const Point& label = branchLabels[static_cast<std::size_t>(i)];
+        if (onBoard(label.col, label.row))
+            labelBoard[static_cast<std::size_t>(pointIndex(label.col, label.row))] = branchLabelChars[static_cast<std::size_t>(i)];
+    }
+}
+
+} // namespace joseki
