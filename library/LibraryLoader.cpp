@@ -1,1 +1,138 @@
-// Placeholder until the implementation lands.
+#include "library/LibraryLoader.h"
+
+#include "core/JosekiEngine.h"
+#include "core/MessageService.h"
+#include "library/SgfReader.h"
+#include "library/TextScrambler.h"
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#if defined(_WIN32)
+#include <windows.h>
+#elif defined(__APPLE__)
+#include <mach-o/dyld.h>
+#include <cstdint>
+#endif
+
+namespace joseki {
+
+const char kContainerMagic[kMagicLength] = {'K', 'a', 'v', 'o', '\xB6', '\xA8', '\xCA', '\xBD', 'D', 'A', 'T'};
+
+namespace {
+
+constexpr char kBackslash = '\\';
+constexpr char kColon = ':';
+// Size of the buffer the platform fills with the executable's path.
+constexpr std::size_t kPathBufferSize = 260;
+
+// Ends the process after a library problem that leaves nothing to read. The
+// status says failure; if the message service returns (tests), the caller
+// stops reading at once.
+void endAfterFatalReport(JosekiEngine& engine)
+{
+    engine.messages().exitProcess(kFatalLibraryExitStatus);
+}
+
+// Warns once for every backslash that does not start the "\:" escape. Every
+// 0x5C byte counts, also the second byte of a double-byte character.
+// Returns the position just after the last backslash, or null when there is none.
+const char* warnAboutStrayBackslashes(JosekiEngine& engine, const char* text)
+{
+    const char* afterLast = nullptr;
+    for (const char* p = std::strchr(text, kBackslash); p != nullptr; p = std::strchr(p + 1, kBackslash)) {
+        if (p[1] != kColon)
+            engine.reportDataError("提示转义符", p);
+        afterLast = p + 1;
+    }
+    return afterLast;
+}
+
+// Reads the container at the end of the open file into a fresh text buffer,
+// terminated after the container.
+void readContainer(JosekiEngine& engine, std::ifstream& file, std::streamoff fileLength)
+{
+    engine.textBufferSize = kContainerLength + 1;
+    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
+    engine.readPos = engine.textBuffer.get();
+    file.seekg(fileLength - static_cast<std::streamoff>(kContainerLength), std::ios::beg);
+    file.read(engine.textBuffer.get(), static_cast<std::streamsize>(kContainerLength));
+    engine.textBuffer[kContainerLength] = '\0';
+}
+
+} // namespace
+
+std::string ownExecutablePath()
+{
+#if defined(_WIN32)
+    char buffer[kPathBufferSize] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(kPathBufferSize));
+    return length == 0 ? std::string() : std::string(buffer, length);
+#elif defined(__APPLE__)
+    char buffer[kPathBufferSize] = {};
+    std::uint32_t size = kPathBufferSize;
+    return _NSGetExecutablePath(buffer, &size) == 0 ? std::string(buffer) : std::string();
+#else
+    // The kernel's link to the running image opens the right file even after
+    // the program was moved or renamed.
+    return "/proc/self/exe";
+#endif
+}
+
+bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
+{
+    std::ifstream file(executablePath, std::ios::binary);
+    if (!file.is_open()) {
+        engine.reportDataError("Error", std::string_view("装载定式库失败"));
+        endAfterFatalReport(engine);
+        return true;
+    }
+    file.seekg(0, std::ios::end);
+    const std::streamoff fileLength = file.tellg();
+    if (fileLength < static_cast<std::streamoff>(kMinimumExecutableLength)) {
+        engine.messages().showMessageBox("文件的长度太小，试运行plus.bat", mb::kOk);
+        endAfterFatalReport(engine);
+        return true;
+    }
+    readContainer(engine, file, fileLength);
+    file.close();
+
+    char* buffer = engine.textBuffer.get();
+    if (std::memcmp(buffer, kContainerMagic, kMagicLength) != 0) {
+        engine.reportDataError("数据文件错误：", std::string_view());
+        endAfterFatalReport(engine);
+        return true;
+    }
+    std::memmove(buffer, buffer + kMagicLength, kContainerTextLength);
+    buffer[kContainerTextLength] = '\0';
+    TextScrambler::descramble(buffer);
+    readLibraryText(engine);
+    return true;
+}
+
+void readLibraryText(JosekiEngine& engine)
+{
+    const char* text = engine.textBuffer.get();
+    engine.readPos = text;
+    const char* afterLastBackslash = warnAboutStrayBackslashes(engine, text);
+
+    SgfReader reader(engine);
+    reader.skipWhitespace();
+    if (engine.readPos[0] != '(' || engine.readPos[1] != ';')
+        engine.reportDataError("错误的SGF：", afterLastBackslash != nullptr ? afterLastBackslash : text);
+    // Read on as though "(;" stood there; a text shorter than two bytes has
+    // nothing to step over past its terminator.
+    for (int step = 0; step < 2 && *engine.readPos != '\0'; ++step)
+        ++engine.readPos;
+
+    VariationNode* root = reader.readSequence(nullptr);
+    if (reader.fatal() || root == nullptr) {
+        delete root;
+        return;
+    }
+    engine.adoptRoot(root);
+    engine.resetToRoot();
+}
+
+} // namespace joseki
