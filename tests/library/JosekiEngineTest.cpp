@@ -205,8 +205,9 @@ TEST_F(EngineTest, MoreThanTwentyChildrenListTwentyOne)
         load(text + ")");
         EXPECT_EQ(engine.candidateCount, std::min(children, 21));
         EXPECT_EQ(messages.boxes.size(), children > 20 ? 1u : 0u);
-        if (children > 20)
+        if (children > 20) {
             EXPECT_EQ(messages.boxes[0].text, "太多选择的分支信息:\r\n");
+        }
     }
 }
 

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything twice (warnings as errors; then
+# with AddressSanitizer and UndefinedBehaviorSanitizer), runs every test in
+# both builds, checks the default library and runs each fuzz target briefly.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test || exit 1
+
+jobs=$(nproc)
+failed=()
+step() {
+  local name=$1; shift
+  echo "=== $name"
+  if ! "$@"; then
+    failed+=("$name")
+    echo "=== $name FAILED"
+  fi
+}
+
+build() { # dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DJOSEKI_WERROR=ON "$@" >/dev/null && cmake --build "$dir" -j"$jobs"
+}
+
+# Leak checking stays on; Qt's and fontconfig's process-lifetime caches are not ours.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+step "build" build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+step "tests" ctest --test-dir build/test --output-on-failure -j"$jobs"
+step "default library check" build/test/tools/joseki-pack check data/joseki.sgf
+
+step "sanitizer build" build build/asan -DCMAKE_BUILD_TYPE=Debug -DJOSEKI_SANITIZE=ON -DJOSEKI_BUILD_RESGEN=OFF
+step "sanitizer tests" ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE smoke
+
+if [ -d tests/fuzz ]; then
+  step "fuzz build" env CC=clang CXX=clang++ bash -c 'cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJOSEKI_BUILD_FUZZERS=ON -DJOSEKI_BUILD_UI=OFF -DJOSEKI_BUILD_TESTS=OFF >/dev/null && cmake --build build/fuzz -j'"$jobs"
+  step "fuzzing" tests/fuzz/run-fuzzers.sh build/fuzz "${JOSEKI_FUZZ_SECONDS:-30}"
+fi
+
+echo
+if [ ${#failed[@]} -eq 0 ]; then
+  echo "All steps passed."
+  exit 0
+fi
+echo "Failed steps: ${failed[*]}"
+exit 1
