@@ -3,8 +3,14 @@
 # Texts inside the program are GBK bytes: sources stay UTF-8, narrow literals
 # are compiled to GBK so that a literal and a byte read from the library
 # compare directly.
+# Clang only knows UTF-8 as execution character set: there every source is
+# first rewritten with its non-ASCII characters as octal GBK escapes.
+set(JOSEKI_ESCAPE_SOURCES OFF)
 if(MSVC)
   set(JOSEKI_CHARSET_FLAGS /source-charset:utf-8 /execution-charset:.936)
+elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  set(JOSEKI_CHARSET_FLAGS "")
+  set(JOSEKI_ESCAPE_SOURCES ON)
 else()
   set(JOSEKI_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
 endif()
@@ -29,4 +35,39 @@ endif()
 # joseki_target_defaults(target): warnings and the GBK execution character set.
 function(joseki_target_defaults target)
   target_compile_options(${target} PRIVATE ${JOSEKI_WARNING_FLAGS} ${JOSEKI_CHARSET_FLAGS})
+  if(JOSEKI_ESCAPE_SOURCES)
+    joseki_escape_sources(${target})
+  endif()
 endfunction()
+
+# Replaces the target's C++ sources by copies with GBK octal escapes.
+function(joseki_escape_sources target)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(source_dir ${target} SOURCE_DIR)
+  get_target_property(binary_dir ${target} BINARY_DIR)
+  set(escaped "")
+  foreach(source ${sources})
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${source_dir})
+    if(NOT path MATCHES "\\.cpp$" OR NOT EXISTS ${path})
+      list(APPEND escaped ${source})
+      continue()
+    endif()
+    get_filename_component(original_dir ${path} DIRECTORY)
+    target_include_directories(${target} PRIVATE ${original_dir})
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR} ${path})
+    set(out ${binary_dir}/gbk-escaped/${relative})
+    get_filename_component(out_dir ${out} DIRECTORY)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+      COMMAND gbk-escape ${path} ${out}
+      DEPENDS ${path} gbk-escape
+      VERBATIM)
+    list(APPEND escaped ${out})
+  endforeach()
+  set_property(TARGET ${target} PROPERTY SOURCES ${escaped})
+endfunction()
+
+if(JOSEKI_ESCAPE_SOURCES)
+  add_executable(gbk-escape ${CMAKE_SOURCE_DIR}/tools/gbk-escape/main.cpp)
+  target_compile_options(gbk-escape PRIVATE ${JOSEKI_WARNING_FLAGS})
+endif()
