@@ -1,0 +1,86 @@
+#include "LibraryInspector.h"
+
+#include "OutputFile.h"
+#include "PrintingMessageService.h"
+#include "TreeChecker.h"
+
+#include "core/JosekiEngine.h"
+#include "library/LibraryLoader.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace joseki::pack {
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+
+// Loads the file's bytes into the engine's text buffer and reads them. The
+// text ends at its first zero byte, as it would in the browser.
+bool readWithSystemReader(const std::string& path, JosekiEngine& engine, std::string& text)
+{
+    std::string error;
+    if (!OutputFile::readAll(path, text, error)) {
+        std::fprintf(stderr, "joseki-pack: %s\n", error.c_str());
+        return false;
+    }
+    engine.textBufferSize = text.size() + 1;
+    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
+    text.copy(engine.textBuffer.get(), text.size());
+    engine.textBuffer[text.size()] = '\0';
+    readLibraryText(engine);
+    return true;
+}
+
+// Problems of the text as a whole that the browser would not report.
+std::vector<std::string> textWarnings(const std::string& text)
+{
+    std::vector<std::string> warnings;
+    const std::size_t zero = text.find('\0');
+    if (zero != std::string::npos)
+        warnings.push_back("a zero byte at offset " + std::to_string(zero) + " ends the text there");
+    if (text.size() > kContainerTextLength)
+        warnings.push_back("the text of " + std::to_string(text.size()) + " bytes does not fit a container (at most "
+                           + std::to_string(kContainerTextLength) + " bytes)");
+    return warnings;
+}
+
+} // namespace
+
+int LibraryInspector::check(const std::string& libraryPath)
+{
+    PrintingMessageService messages;
+    JosekiEngine engine(messages);
+    std::string text;
+    if (!readWithSystemReader(libraryPath, engine, text))
+        return kFailure;
+    if (messages.exitRequested())
+        std::printf("fatal: %s: the browser would end here with exit status %d\n", libraryPath.c_str(),
+                    messages.exitStatus());
+    else if (!engine.isLoaded())
+        std::printf("fatal: %s: no tree was read; the browser would show an empty board\n", libraryPath.c_str());
+    std::vector<std::string> warnings = textWarnings(text);
+    for (std::string& warning : TreeChecker::check(engine.root))
+        warnings.push_back(std::move(warning));
+    for (const std::string& warning : warnings)
+        std::printf("warning: %s: %s\n", libraryPath.c_str(), warning.c_str());
+    const bool clean = messages.boxCount() == 0 && !messages.exitRequested() && engine.isLoaded() && warnings.empty();
+    return clean ? kSuccess : kFailure;
+}
+
+int LibraryInspector::stats(const std::string& libraryPath)
+{
+    PrintingMessageService messages(stderr);
+    JosekiEngine engine(messages);
+    std::string text;
+    if (!readWithSystemReader(libraryPath, engine, text))
+        return kFailure;
+    const TreeStats stats = TreeChecker::measure(engine.root);
+    std::printf("nodes %zu leaves %zu depth %zu branches %zu maxchildren %zu bytes %zu\n", stats.nodes, stats.leaves,
+                stats.depth, stats.branches, stats.maxChildren, text.size());
+    return engine.isLoaded() ? kSuccess : kFailure;
+}
+
+} // namespace joseki::pack

@@ -1,0 +1,87 @@
+#include "SgfConverter.h"
+
+#include "DialectWriter.h"
+#include "GbkText.h"
+#include "OutputFile.h"
+#include "StandardSgfParser.h"
+
+#include <cstdio>
+
+namespace joseki::pack {
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr char kDefaultCharset[] = "UTF-8";
+
+int fail(const std::string& message)
+{
+    std::fprintf(stderr, "joseki-pack: %s\n", message.c_str());
+    return kFailure;
+}
+
+int fail(const std::string& file, const std::string& problem) { return fail(file + ": " + problem); }
+
+void note(const std::string& file, const std::string& what)
+{
+    std::fprintf(stderr, "joseki-pack: %s: warning: %s\n", file.c_str(), what.c_str());
+}
+
+void reportNotes(const std::string& file, const ConversionNotes& notes)
+{
+    if (notes.replacedCharacters != 0)
+        note(file, std::to_string(notes.replacedCharacters) + " character(s) GBK cannot hold (or the reader would "
+                 + "misread) written as \"?\", the first being \"" + notes.firstReplaced + "\"");
+    if (notes.movesMadeTenuki != 0)
+        note(file, std::to_string(notes.movesMadeTenuki) + " move(s) off the 19x19 board written as tenuki \"tt\"");
+    if (notes.droppedPoints != 0)
+        note(file, std::to_string(notes.droppedPoints) + " setup or mark point(s) off the board dropped");
+    if (notes.droppedLabels != 0)
+        note(file, std::to_string(notes.droppedLabels)
+                 + " label(s) dropped (not one printable byte, off the board, or beyond 20 in a node)");
+    if (notes.cutValues != 0)
+        note(file, std::to_string(notes.cutValues) + " value(s) cut to the reader's limit of 1024 bytes");
+    std::string dropped;
+    for (const auto& [identifier, count] : notes.droppedProperties)
+        dropped += " " + identifier + " (" + std::to_string(count) + ")";
+    if (!dropped.empty())
+        note(file, "properties the reader does not know, dropped:" + dropped);
+}
+
+} // namespace
+
+int SgfConverter::convert(const std::string& inputPath, const std::string& outputPath)
+{
+    std::string raw;
+    std::string error;
+    if (!OutputFile::readAll(inputPath, raw, error))
+        return fail(error);
+    std::string_view bytes = raw;
+    if (bytes.substr(0, sizeof kUtf8ByteOrderMark - 1) == kUtf8ByteOrderMark)
+        bytes.remove_prefix(sizeof kUtf8ByteOrderMark - 1);
+
+    std::string charset = StandardSgfParser::findCharset(bytes);
+    if (charset.empty())
+        charset = kDefaultCharset;
+    std::string utf8;
+    std::size_t undecodable = 0;
+    if (!GbkText::decodeToUtf8(bytes, charset, utf8, undecodable))
+        return fail(inputPath, "unknown character set CA[" + charset + "]");
+    if (undecodable != 0)
+        note(inputPath, std::to_string(undecodable) + " byte(s) that are not " + charset + " read as U+FFFD");
+
+    SgfTree tree;
+    if (!StandardSgfParser::parse(utf8, tree, error))
+        return fail(inputPath, error);
+    ConversionNotes notes;
+    const std::string dialect = DialectWriter::write(tree, notes);
+    reportNotes(inputPath, notes);
+    if (!OutputFile::writeAtomically(outputPath, dialect, error))
+        return fail(error);
+    std::printf("%s: nodes %zu bytes %zu\n", outputPath.c_str(), tree.nodes.size(), dialect.size());
+    return kSuccess;
+}
+
+} // namespace joseki::pack

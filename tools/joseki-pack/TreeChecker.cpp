@@ -1,0 +1,203 @@
+#include "TreeChecker.h"
+
+#include "core/BoardPosition.h"
+#include "core/JosekiEngine.h"
+#include "core/VariationNode.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <utility>
+
+namespace joseki::pack {
+
+namespace {
+
+using Stones = std::array<std::int8_t, kPointCount>;
+
+enum class Placement { Placed, Occupied, Suicide };
+
+std::int8_t stoneOf(char color) { return color == 'B' ? kBlack : kWhite; }
+
+std::size_t childCount(const VariationNode* node)
+{
+    std::size_t count = 0;
+    for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
+        ++count;
+    return count;
+}
+
+// The stones of the group at (col,row); `liberties` gets its count of empty neighbour points.
+std::vector<int> groupAt(const Stones& stones, int col, int row, int& liberties)
+{
+    const std::int8_t colour = stones[static_cast<std::size_t>(pointIndex(col, row))];
+    std::vector<int> group;
+    std::vector<int> open{pointIndex(col, row)};
+    std::set<int> seen{pointIndex(col, row)};
+    std::set<int> empty;
+    while (!open.empty()) {
+        const int point = open.back();
+        open.pop_back();
+        group.push_back(point);
+        for (const auto& offset : kNeighbourOffsets) {
+            const int c = point / kBoardSize + offset[0];
+            const int r = point % kBoardSize + offset[1];
+            if (!onBoard(c, r))
+                continue;
+            const int next = pointIndex(c, r);
+            const std::int8_t there = stones[static_cast<std::size_t>(next)];
+            if (there == kEmpty)
+                empty.insert(next);
+            else if (there == colour && seen.insert(next).second)
+                open.push_back(next);
+        }
+    }
+    liberties = static_cast<int>(empty.size());
+    return group;
+}
+
+// Plays a stone by normal rules: opponent groups left without liberties are
+// taken; a stone whose own group then has none is a suicide and is not kept.
+Placement play(Stones& stones, int col, int row, std::int8_t colour)
+{
+    std::int8_t& target = stones[static_cast<std::size_t>(pointIndex(col, row))];
+    if (target != kEmpty)
+        return Placement::Occupied;
+    target = colour;
+    for (const auto& offset : kNeighbourOffsets) {
+        const int c = col + offset[0];
+        const int r = row + offset[1];
+        if (!onBoard(c, r) || stones[static_cast<std::size_t>(pointIndex(c, r))] == kEmpty
+            || stones[static_cast<std::size_t>(pointIndex(c, r))] == colour)
+            continue;
+        int liberties = 0;
+        const std::vector<int> group = groupAt(stones, c, r, liberties);
+        if (liberties == 0)
+            for (const int point : group)
+                stones[static_cast<std::size_t>(point)] = kEmpty;
+    }
+    int liberties = 0;
+    groupAt(stones, col, row, liberties);
+    if (liberties == 0) {
+        target = kEmpty;
+        return Placement::Suicide;
+    }
+    return Placement::Placed;
+}
+
+std::string pointName(const VariationNode* node)
+{
+    return std::string{static_cast<char>('a' + node->col), static_cast<char>('a' + node->row)};
+}
+
+void checkChildren(const VariationNode* node, std::vector<std::string>& warnings)
+{
+    const std::size_t count = childCount(node);
+    if (count > static_cast<std::size_t>(kBranchReportLimit))
+        warnings.push_back(TreeChecker::describe(node) + ": " + std::to_string(count)
+                           + " children; the browser lists only the first 21");
+    std::set<std::pair<int, int>> points;
+    for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
+        if (!points.insert({child->col, child->row}).second)
+            warnings.push_back(TreeChecker::describe(child) + ": a second child at the same point; only the first "
+                               + "can be reached");
+}
+
+// Warnings about the node's own move; updates the stones and the last colour.
+void checkMove(const VariationNode* node, Stones& stones, char& lastColour, std::vector<std::string>& warnings)
+{
+    if (node->color == 0)
+        return;
+    if (lastColour != 0 && node->color == lastColour)
+        warnings.push_back(TreeChecker::describe(node) + ": " + node->color + " plays twice in a row");
+    lastColour = node->color;
+    if (node->hasMove()) {
+        const Placement result = play(stones, node->col, node->row, stoneOf(node->color));
+        if (result == Placement::Occupied)
+            warnings.push_back(TreeChecker::describe(node) + ": a move to an occupied point");
+        else if (result == Placement::Suicide)
+            warnings.push_back(TreeChecker::describe(node) + ": a suicide move");
+    } else if (node->col != kNoMove || node->row != kNoMove) {
+        warnings.push_back(TreeChecker::describe(node) + ": a move half off the board, shown as none");
+    }
+}
+
+} // namespace
+
+TreeStats TreeChecker::measure(const VariationNode* root)
+{
+    TreeStats stats;
+    if (root == nullptr)
+        return stats;
+    std::vector<std::pair<const VariationNode*, std::size_t>> open{{root, 0}};
+    while (!open.empty()) {
+        const auto [node, depth] = open.back();
+        open.pop_back();
+        const std::size_t children = childCount(node);
+        ++stats.nodes;
+        stats.depth = std::max(stats.depth, depth);
+        stats.maxChildren = std::max(stats.maxChildren, children);
+        stats.leaves += children == 0 ? 1 : 0;
+        stats.branches += children > 1 ? 1 : 0;
+        for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
+            open.push_back({child, depth + 1});
+    }
+    return stats;
+}
+
+std::vector<std::string> TreeChecker::check(const VariationNode* root)
+{
+    std::vector<std::string> warnings;
+    if (root == nullptr)
+        return warnings;
+    if (root->color != 0 && root->hasMove())
+        warnings.push_back("root: its move is never shown on the board");
+    struct Pending {
+        const VariationNode* node;
+        Stones stones;   // the position before the node's move
+        char lastColour; // the colour of the last move before it, 0 when none
+    };
+    std::vector<Pending> open;
+    checkChildren(root, warnings);
+    std::vector<const VariationNode*> children;
+    for (const VariationNode* child = root->firstChild; child != nullptr; child = child->nextSibling)
+        open.push_back({child, Stones{}, root->color});
+    std::reverse(open.begin(), open.end());
+    while (!open.empty()) {
+        Pending current = std::move(open.back());
+        open.pop_back();
+        checkMove(current.node, current.stones, current.lastColour, warnings);
+        checkChildren(current.node, warnings);
+        children.clear();
+        for (const VariationNode* child = current.node->firstChild; child != nullptr; child = child->nextSibling)
+            children.push_back(child);
+        // Pushed last-first so that variations are checked in written order.
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            open.push_back({*it, current.stones, current.lastColour});
+    }
+    return warnings;
+}
+
+std::string TreeChecker::describe(const VariationNode* node)
+{
+    std::vector<std::string> steps;
+    for (; node != nullptr && node->parent != nullptr; node = node->parent) {
+        std::string step;
+        if (node->parent->hasSeveralChildren()) {
+            std::size_t index = 1;
+            for (const VariationNode* c = node->parent->firstChild; c != node; c = c->nextSibling)
+                ++index;
+            step = "(" + std::to_string(index) + ") ";
+        }
+        step += node->color == 0 ? std::string("(no move)") : std::string(1, node->color) + " " + pointName(node);
+        steps.push_back(step);
+    }
+    if (steps.empty())
+        return "root";
+    std::string path;
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
+        path += (path.empty() ? "" : " > ") + *it;
+    return path;
+}
+
+} // namespace joseki::pack
