@@ -12,7 +12,10 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   set(JOSEKI_CHARSET_FLAGS "")
   set(JOSEKI_ESCAPE_SOURCES ON)
 else()
-  set(JOSEKI_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
+  # GB18030 encodes every GBK character with the same bytes and can also hold
+  # the few literals of the standard headers that GBK lacks (the "\u00b5s" of
+  # <chrono>, which every Qt header pulls in).
+  set(JOSEKI_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=GB18030)
 endif()
 
 if(MSVC)
