@@ -185,16 +185,35 @@ TEST(TrialBoardTest, RestartKeepsStartPositionWithoutNumbers)
         ASSERT_EQ(number, 0);
 }
 
-TEST(TrialBoardTest, KoPointRecordsLaterOfTwoSingleCaptures)
+TEST(TrialBoardTest, KoStateAfterCapture)
 {
-    // Black at (2,2) takes the white stones at (1,2) and then (3,2).
-    TrialBoard trial = startTrial({"..O..", ".XOX.", "XO.OX", ".XOX."}, kBlackFirst);
-    trial.play(2, 2);
-    const Diagram after = {"..O..", ".XOX.", "X.X.X", ".XOX."};
-    EXPECT_EQ(diagramOf(trial.position.board, after), after);
-    EXPECT_EQ(trial.koMoveCount, 1);
-    EXPECT_EQ(trial.koPoint.col, 3);
-    EXPECT_EQ(trial.koPoint.row, 2);
+    struct Case {
+        const char* name;
+        Diagram before;
+        int baseStoneCount;
+        Coord move;
+        int koMoveCount;
+        Coord koPoint;
+    };
+    const Case cases[] = {
+        {"lone stone taken", kKoShape, kBlackFirst, {2, 1}, 1, {1, 1}},
+        // (1,2) is taken before (3,2): the later capture is the ko point.
+        {"two single stones", {"..O..", ".XOX.", "XO.OX", ".XOX."}, kBlackFirst, {2, 2}, 1, {3, 2}},
+        {"two-stone group", {"XX...", "OO..."}, kWhiteFirst, {2, 0}, -1, {-1, -1}},
+        {"capturing stone has a friend", {".XO..", "XO.O.", ".XX.."}, kBlackFirst, {2, 1}, -1, {-1, -1}},
+        {"no capture", {"....."}, kBlackFirst, {2, 0}, -1, {-1, -1}},
+    };
+    for (const Case& c : cases) {
+        TrialBoard trial = startTrial(c.before, c.baseStoneCount);
+        trial.play(c.move.col, c.move.row);
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(trial.moveCount, 1);
+        EXPECT_EQ(trial.koMoveCount, c.koMoveCount);
+        EXPECT_EQ(trial.koPoint.col, c.koPoint.col);
+        if (c.koMoveCount >= 0) {
+            EXPECT_EQ(trial.koPoint.row, c.koPoint.row);
+        }
+    }
 }
 
 TEST(TrialBoardTest, SuicideLeavesStateAsBefore)
