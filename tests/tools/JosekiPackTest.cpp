@@ -204,6 +204,21 @@ TEST(JosekiPack, CheckPrintsTheBrowsersMessagesAndTreeWarnings)
     EXPECT_NE(warnings.find("(4) B ab > W tt > B ba > W aa: a suicide move"), std::string::npos) << warnings;
 }
 
+TEST(JosekiPack, CheckListsAThousandWarningsAndCountsTheRest)
+{
+    TempDir dir;
+    const std::string library = (dir / "lib.sgf").string();
+    std::string text = "(;";
+    for (int i = 0; i < 1100; ++i)
+        text += ";B[tt]";
+    writeFile(library, text + ")");
+    const Result result = runPack({"check", library});
+    const std::vector<std::string> warnings = linesStartingWith(result.out, "warning:");
+    ASSERT_EQ(warnings.size(), 1001u);
+    EXPECT_NE(warnings.back().find("99 more problem(s) not listed"), std::string::npos) << warnings.back();
+    EXPECT_NE(warnings[999].find("B tt > ... "), std::string::npos) << warnings[999];
+}
+
 TEST(JosekiPack, CheckShowsACutCharacterAsAReplacementCharacter)
 {
     TempDir dir;

@@ -17,6 +17,36 @@ using Stones = std::array<std::int8_t, kPointCount>;
 
 enum class Placement { Placed, Occupied, Suicide };
 
+// Naming a node walks up to the root, so a pathological tree with a problem
+// at every deep node would take quadratic time; past this many lines only a count is kept.
+constexpr std::size_t kListedWarnings = 1000;
+
+// Steps of a path named in full at its start and at its end.
+constexpr std::size_t kNamedHead = 4;
+constexpr std::size_t kNamedTail = 8;
+
+// Collects warning lines, naming each node only while the list is not full.
+class Report {
+public:
+    void add(const VariationNode* node, const std::string& problem)
+    {
+        if (lines_.size() < kListedWarnings)
+            lines_.push_back((node == nullptr ? std::string("root") : TreeChecker::describe(node)) + ": " + problem);
+        else
+            ++unlisted_;
+    }
+    std::vector<std::string> finish()
+    {
+        if (unlisted_ != 0)
+            lines_.push_back(std::to_string(unlisted_) + " more problem(s) not listed");
+        return std::move(lines_);
+    }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t unlisted_ = 0;
+};
+
 std::int8_t stoneOf(char color) { return color == 'B' ? kBlack : kWhite; }
 
 std::size_t childCount(const VariationNode* node)
@@ -90,35 +120,33 @@ std::string pointName(const VariationNode* node)
     return std::string{static_cast<char>('a' + node->col), static_cast<char>('a' + node->row)};
 }
 
-void checkChildren(const VariationNode* node, std::vector<std::string>& warnings)
+void checkChildren(const VariationNode* node, Report& report)
 {
     const std::size_t count = childCount(node);
     if (count > static_cast<std::size_t>(kBranchReportLimit))
-        warnings.push_back(TreeChecker::describe(node) + ": " + std::to_string(count)
-                           + " children; the browser lists only the first 21");
+        report.add(node, std::to_string(count) + " children; the browser lists only the first 21");
     std::set<std::pair<int, int>> points;
     for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
         if (!points.insert({child->col, child->row}).second)
-            warnings.push_back(TreeChecker::describe(child) + ": a second child at the same point; only the first "
-                               + "can be reached");
+            report.add(child, "a second child at the same point; only the first can be reached");
 }
 
 // Warnings about the node's own move; updates the stones and the last colour.
-void checkMove(const VariationNode* node, Stones& stones, char& lastColour, std::vector<std::string>& warnings)
+void checkMove(const VariationNode* node, Stones& stones, char& lastColour, Report& report)
 {
     if (node->color == 0)
         return;
     if (lastColour != 0 && node->color == lastColour)
-        warnings.push_back(TreeChecker::describe(node) + ": " + node->color + " plays twice in a row");
+        report.add(node, std::string(1, node->color) + " plays twice in a row");
     lastColour = node->color;
     if (node->hasMove()) {
         const Placement result = play(stones, node->col, node->row, stoneOf(node->color));
         if (result == Placement::Occupied)
-            warnings.push_back(TreeChecker::describe(node) + ": a move to an occupied point");
+            report.add(node, "a move to an occupied point");
         else if (result == Placement::Suicide)
-            warnings.push_back(TreeChecker::describe(node) + ": a suicide move");
+            report.add(node, "a suicide move");
     } else if (node->col != kNoMove || node->row != kNoMove) {
-        warnings.push_back(TreeChecker::describe(node) + ": a move half off the board, shown as none");
+        report.add(node, "a move half off the board, shown as none");
     }
 }
 
@@ -147,18 +175,18 @@ TreeStats TreeChecker::measure(const VariationNode* root)
 
 std::vector<std::string> TreeChecker::check(const VariationNode* root)
 {
-    std::vector<std::string> warnings;
+    Report report;
     if (root == nullptr)
-        return warnings;
+        return report.finish();
     if (root->color != 0 && root->hasMove())
-        warnings.push_back("root: its move is never shown on the board");
+        report.add(root, "its move is never shown on the board");
     struct Pending {
         const VariationNode* node;
         Stones stones;   // the position before the node's move
         char lastColour; // the colour of the last move before it, 0 when none
     };
     std::vector<Pending> open;
-    checkChildren(root, warnings);
+    checkChildren(root, report);
     std::vector<const VariationNode*> children;
     for (const VariationNode* child = root->firstChild; child != nullptr; child = child->nextSibling)
         open.push_back({child, Stones{}, root->color});
@@ -166,8 +194,8 @@ std::vector<std::string> TreeChecker::check(const VariationNode* root)
     while (!open.empty()) {
         Pending current = std::move(open.back());
         open.pop_back();
-        checkMove(current.node, current.stones, current.lastColour, warnings);
-        checkChildren(current.node, warnings);
+        checkMove(current.node, current.stones, current.lastColour, report);
+        checkChildren(current.node, report);
         children.clear();
         for (const VariationNode* child = current.node->firstChild; child != nullptr; child = child->nextSibling)
             children.push_back(child);
@@ -175,7 +203,7 @@ std::vector<std::string> TreeChecker::check(const VariationNode* root)
         for (auto it = children.rbegin(); it != children.rend(); ++it)
             open.push_back({*it, current.stones, current.lastColour});
     }
-    return warnings;
+    return report.finish();
 }
 
 std::string TreeChecker::describe(const VariationNode* node)
@@ -194,9 +222,16 @@ std::string TreeChecker::describe(const VariationNode* node)
     }
     if (steps.empty())
         return "root";
+    // A deep node is named by the start and the end of its path.
     std::string path;
-    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
-        path += (path.empty() ? "" : " > ") + *it;
+    const std::size_t count = steps.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool elided = count > kNamedHead + kNamedTail && i >= kNamedHead && i < count - kNamedTail;
+        if (elided && i == kNamedHead)
+            path += " > ... " + std::to_string(count - kNamedHead - kNamedTail) + " more ...";
+        else if (!elided)
+            path += (path.empty() ? "" : " > ") + steps[count - 1 - i];
+    }
     return path;
 }
 
