@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/JosekiEngine.h"
+#include "core/TrialBoard.h"
+#include "ui/LayoutMath.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+
+#include <cstdint>
+#include <string>
+
+namespace joseki {
+
+// Everything one frame of the board is drawn from. The painter only reads it.
+struct PaintInput {
+    const JosekiEngine& engine;
+    const TrialBoard& trial;
+    int moveNumberMode = 0;  // the last k stones are numbered; 0 none, 1000 all
+    int showCoordinates = 0; // letters along the top, numbers down the right
+    int boardTexture = 0;    // 0..2; anything else is taken as 0
+    int trialMode = 0;       // draw the trial board instead of the book
+    const Layout& layout;
+    const QFont& numberFont;
+    const QFont& coordinateFont;
+};
+
+// One frame and what the window must take over from it.
+struct PaintResult {
+    QImage image;                  // the whole client area, Format_RGB32
+    int boardTexture = 0;          // the texture index normalised to 0..2
+    bool tenukiStateDecided = false; // a book position was painted: apply tenukiEnabled
+    bool tenukiEnabled = false;    // a tenuki continuation exists
+};
+
+// Draws the board area of the main window: background, wood, border, grid,
+// star points, coordinates, then the book position with its branch labels and
+// candidate squares, or the trial position. Used for one frame at a time.
+class BoardPainter {
+public:
+    // Paints a frame of clientSize from `input`.
+    static PaintResult paintBoard(const PaintInput& input, QSize clientSize);
+
+private:
+    BoardPainter(const PaintInput& input, QImage& target);
+
+    void drawEmptyBoard(int texture);
+    void drawBorder();
+    void drawGrid();
+    void drawStarPoints();
+    void drawCoordinates();
+    void drawBookPosition();
+    void drawTrialPosition();
+    // Candidate squares after the stones; returns whether a tenuki continues.
+    bool drawCandidateMarkers();
+    // Draws the stone image centred on (col,row) and, when numberColour is
+    // valid, the move number over it.
+    void drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour);
+    void drawLabel(int col, int row, char label);
+
+    // Line from `from` towards `to` (axis-parallel), leaving out the final pixel.
+    void drawLineExcludingEnd(QPoint from, QPoint to, const QColor& colour);
+    // Text with its cell's top-left corner at (x, y) in the current text colour;
+    // an opaque background fills the cell first.
+    void drawTextAt(int x, int y, const std::string& text, const QColor* opaqueBackground = nullptr);
+
+    int centreX(int col) const { return layout_.boardOriginX + col * layout_.gridSpacing; }
+    int centreY(int row) const { return layout_.boardOriginY + row * layout_.gridSpacing; }
+
+    const PaintInput& input_;
+    const Layout& layout_;
+    QPainter painter_;
+    QColor textColour_;
+};
+
+} // namespace joseki
