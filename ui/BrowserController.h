@@ -25,7 +25,8 @@ public:
     // Dialog initialisation: speed 5, members written to the controls.
     void initialise();
 
-    // --- commands (each does nothing before the library is loaded) ---
+    // --- commands (each does nothing before the library is loaded or after a
+    // stop; those that move the cursor also need the load to have given a tree) ---
     void onCollectStones();               // 收子
     void onUpBranch();                    // 上分支
     void onTenuki();                      // 脱先
@@ -48,17 +49,20 @@ public:
     void showNodeText();
     // Waits while dispatching window messages (auto-play pauses).
     void waitWithMessages(int ms);
-    // Dispatches the messages pending now; ends the process at session end.
+    // Dispatches the messages pending now; at session end exits with status 1
+    // and then behaves as after requestStop.
     void pumpMessages();
 
-    // The window is closing: a running auto-play stops after its current pause
-    // and touches nothing of the window afterwards.
+    // The window is closing: a running auto-play (nested ones included) leaves
+    // its current pause at once and calls nothing of the window afterwards but
+    // endBusyCursor, so the window must outlive the loop. Commands then do nothing.
     void requestStop();
     bool autoPlayRunning() const { return autoPlayDepth_ > 0; }
     // True once a stop was requested or the session ended: commands do nothing.
     bool stopRequested() const { return stopRequested_; }
 
-    // Pause after an auto-play step: trunc(3500 / sqrt(speed)) milliseconds.
+    // Pause after an auto-play step: trunc(3500 / sqrt(speed)) milliseconds,
+    // with the speed kept to 1..10.
     static int autoPlayPause(int speed);
     // moveNumberMode for a combo index, or -1 for an invalid index.
     static int moveNumberModeForIndex(int index);
