@@ -1,7 +1,10 @@
-#include <cstdio>
+#include "ui/JosekiBrowserApp.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    std::fputs("joseki-browser: the window is not built yet\n", stderr);
-    return 1;
+    QApplication application(argc, argv);
+    joseki::JosekiBrowserApp app;
+    return app.startApplication() ? application.exec() : 0;
 }

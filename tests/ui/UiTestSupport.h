@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/JosekiEngine.h"
+#include "library/LibraryLoader.h"
+#include "tests/support/TestFiles.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace joseki::test {
+
+// The one QApplication of a Qt test executable, made on first use.
+inline QApplication& testApplication()
+{
+    static int argc = 1;
+    static char name[] = "ui-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// A library load that reads a fixture of tests/data the way start-up reads the
+// unscrambled text of the container.
+inline std::function<void(JosekiEngine&)> fixtureLoad(const std::string& fixture)
+{
+    return [fixture](JosekiEngine& engine) {
+        const std::string text = readFile(testDataPath(fixture));
+        engine.textBufferSize = text.size() + 1;
+        engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
+        std::memcpy(engine.textBuffer.get(), text.data(), text.size());
+        engine.textBuffer[text.size()] = '\0';
+        readLibraryText(engine);
+    };
+}
+
+// Runs the event loop until the condition holds or the time is up.
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+} // namespace joseki::test

@@ -1,0 +1,180 @@
+#include "ui/DialogTemplate.h"
+
+#include "ui/ControlIds.h"
+#include "ui/GbkText.h"
+#include "ui/LayoutMath.h"
+#include "ui/TriStateButton.h"
+#include "ui/UpDownControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace joseki {
+
+namespace {
+
+using K = ControlKind;
+
+// Dialog units: x, y, width, height. Hidden controls are also disabled.
+constexpr std::array<ControlTemplate, 23> kControls{{
+    {kCommentBox, K::CommentEdit, "", 347, 17, 120, 117, true, true},
+    {kHintLine, K::SunkenText, "鼠标左键在棋盘选点,右键回退", 347, 144, 119, 11, true, true},
+    {kAboutButton, K::PushButton, "关 于", 347, 337, 38, 15, false, false},
+    {kHelpButton, K::PushButton, "帮 助", 452, 16, 38, 15, false, false},
+    {kInfoPanel, K::SunkenPanel, "", 347, 220, 121, 50, true, true},
+    {kPicture, K::Picture, "", 348, 276, 120, 71, true, true},
+    {kCollectButton, K::PushButton, "收 子", 347, 181, 30, 15, true, false},
+    {kUpBranchButton, K::PushButton, "上分支", 385, 181, 30, 15, true, false},
+    {kBackButton, K::FlatButton, "<", 463, 198, 18, 14, false, false},
+    {kNextButton, K::FlatButton, ">", 487, 198, 18, 14, false, false},
+    {kAutoPlayButton, K::PushButton, "自动进行", 424, 181, 46, 15, true, false},
+    {kTenukiButton, K::PushButton, "脱 先", 234, 3, 38, 15, true, true},
+    {kSpeedEdit, K::SpeedEdit, "", 474, 181, 13, 12, true, true},
+    {kSpeedSpin, K::UpDown, "", 487, 180, 7, 15, true, true},
+    {kMoveNumberLabel, K::PlainText, "手数", 349, 166, 17, 8, true, true},
+    {kMoveNumberCombo, K::DropDownList, "", 368, 163, 45, 69, true, true},
+    {kWebsiteStrip, K::PlainText, " 围棋网站", 7, 339, 318, 12, true, true},
+    {kTrialButton, K::PushButton, "试 下", 348, 200, 44, 15, true, false},
+    {kTrialRestartButton, K::PushButton, "重新试下", 470, 224, 44, 15, false, false},
+    {kTrialEndButton, K::PushButton, "试下结束", 400, 200, 44, 15, true, false},
+    {kCoordinatesCheck, K::CheckBox, "坐标", 422, 164, 30, 10, true, true},
+    {kTextureButton, K::TriStateButton, "棋盘纹", 455, 161, 35, 15, true, true},
+    {kAcknowledgeButton, K::PushButton, "鸣 谢", 406, 337, 38, 15, false, false},
+}};
+
+constexpr const char* kCaption = "Kavo围棋定式大全 4.1 版    \t\t网上对弈，现学现用，如虎添翼";
+
+constexpr std::array<const char*, 6> kMoveNumberEntries{
+    "不显示", "最后1手", "最后2手", "最后5手", "最后10手", "显示全部"};
+
+constexpr const char* kControlIdProperty = "controlId";
+
+QWidget* createDropDownList(QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    for (const char* entry : kMoveNumberEntries)
+        combo->addItem(gbkToQString(entry));
+    combo->setCurrentIndex(-1);
+    combo->setMaxVisibleItems(static_cast<int>(kMoveNumberEntries.size()));
+    return combo;
+}
+
+QWidget* createCommentEdit(QWidget* parent)
+{
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setReadOnly(true);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    return edit;
+}
+
+QWidget* createLabel(const QString& caption, QFrame::Shadow shadow, bool framed, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setWordWrap(false);
+    if (framed)
+        label->setFrameStyle(QFrame::Panel | shadow);
+    return label;
+}
+
+QWidget* createPicture(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(QStringLiteral(":/res/%1.png").arg(DialogTemplate::kPictureBitmap)));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* createPushButton(const QString& caption, bool flat, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setFlat(flat);
+    // Enter never presses a button of this dialog.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* createSpeedEdit(QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QWidget* createWidget(const ControlTemplate& control, QWidget* parent)
+{
+    const QString caption = gbkToQString(control.caption);
+    switch (control.kind) {
+    case K::CommentEdit:
+        return createCommentEdit(parent);
+    case K::SunkenText:
+        return createLabel(caption, QFrame::Sunken, true, parent);
+    case K::PlainText:
+        return createLabel(caption, QFrame::Plain, false, parent);
+    case K::SunkenPanel:
+        return createLabel(caption, QFrame::Sunken, true, parent);
+    case K::Picture:
+        return createPicture(parent);
+    case K::PushButton:
+        return createPushButton(caption, false, parent);
+    case K::FlatButton:
+        return createPushButton(caption, true, parent);
+    case K::SpeedEdit:
+        return createSpeedEdit(parent);
+    case K::UpDown:
+        return new UpDownControl(parent);
+    case K::DropDownList:
+        return createDropDownList(parent);
+    case K::CheckBox:
+        return new QCheckBox(caption, parent);
+    case K::TriStateButton: {
+        auto* button = new TriStateButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    }
+    return new QWidget(parent);
+}
+
+// The template height of the drop-down list includes its dropped part; the
+// closed box is one line of the template font with its border, as the
+// platform makes it.
+constexpr int kClosedListHeightUnits = 13;
+
+} // namespace
+
+std::span<const ControlTemplate> DialogTemplate::controls() { return kControls; }
+
+std::string DialogTemplate::caption() { return kCaption; }
+
+std::vector<std::string> DialogTemplate::moveNumberEntries()
+{
+    return {kMoveNumberEntries.begin(), kMoveNumberEntries.end()};
+}
+
+QWidget* DialogTemplate::createControl(const ControlTemplate& control, QWidget* parent)
+{
+    QWidget* widget = createWidget(control, parent);
+    widget->setProperty(kControlIdProperty, control.id);
+    const int heightUnits = control.kind == K::DropDownList ? kClosedListHeightUnits : control.height;
+    const Rect rect = dialogUnitRect(control.x, control.y, control.width, heightUnits);
+    widget->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+    widget->setEnabled(control.enabled);
+    widget->setVisible(control.visible);
+    return widget;
+}
+
+} // namespace joseki

@@ -1,0 +1,92 @@
+#include "ui/JosekiBrowserApp.h"
+
+#include "library/LibraryLoader.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPalette>
+
+namespace joseki {
+
+namespace {
+
+JosekiBrowserApp* theApp = nullptr;
+
+const QColor kDialogBackground(206, 206, 206);
+const QColor kDialogText(0, 0, 0);
+
+bool isRelayedPress(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+JosekiBrowserApp::JosekiBrowserApp()
+{
+    theApp = this;
+    libraryLoad = [](JosekiEngine& engine) { loadJosekiLibrary(engine, ownExecutablePath()); };
+    if (qApp != nullptr)
+        qApp->installEventFilter(this);
+}
+
+JosekiBrowserApp::~JosekiBrowserApp()
+{
+    if (qApp != nullptr)
+        qApp->removeEventFilter(this);
+    if (theApp == this)
+        theApp = nullptr;
+}
+
+JosekiBrowserApp* JosekiBrowserApp::instance() { return theApp; }
+
+void JosekiBrowserApp::applyDialogColours(QWidget& dialog)
+{
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, kDialogBackground);
+    palette.setColor(QPalette::WindowText, kDialogText);
+    palette.setColor(QPalette::ButtonText, kDialogText);
+    palette.setColor(QPalette::Text, kDialogText);
+    dialog.setPalette(palette);
+}
+
+bool JosekiBrowserApp::startApplication()
+{
+    splashEnabled = true;
+    JosekiBrowserDialog dialog(messages_, libraryLoad, dialogHooks);
+    mainWindow_ = &dialog;
+    messages_.setOwner(&dialog);
+    applyDialogColours(dialog);
+    dialog.exec();
+    messages_.setOwner(nullptr);
+    mainWindow_ = nullptr;
+    return false;
+}
+
+int JosekiBrowserApp::showAppMessageBox(const std::string& gbkText, unsigned flags)
+{
+    return messages_.showMessageBox(gbkText, flags);
+}
+
+bool JosekiBrowserApp::preTranslate(QObject* target, QEvent* event)
+{
+    if (!relayToSplash || !isRelayedPress(event->type()))
+        return false;
+    return relayToSplash(target, event);
+}
+
+bool JosekiBrowserApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (preTranslate(watched, event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace joseki

@@ -1,0 +1,631 @@
+#include "ui/JosekiBrowserDialog.h"
+
+#include "core/MessageService.h"
+#include "ui/BoardPainter.h"
+#include "ui/DialogTemplate.h"
+#include "ui/GbkText.h"
+#include "ui/GdiFont.h"
+#include "ui/TriStateButton.h"
+#include "ui/UpDownControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimerEvent>
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace joseki {
+
+namespace {
+
+constexpr const char* kCloseQuestion = "您确定要退出吗？";
+constexpr const char* kAcknowledgementEntry = "鸣谢●Kavo定式(&A)...";
+constexpr int kStartupTimerPeriodMs = 10;
+constexpr int kMinimumSpeed = 1;
+constexpr int kMaximumSpeed = 10;
+
+const QColor kTextPanelBackground(220, 220, 230);
+
+constexpr const char* kNumberFace = "Arial";
+constexpr int kNumberWeight = 900;
+constexpr int kCoordinateWeight = 400;
+
+constexpr int kIconResource = 128;
+constexpr int kCursorResource = 129;
+constexpr std::array<const char*, 2> kIconVariants{"-16", "-48"};
+
+#ifdef Q_OS_WIN
+// Command identifier of the acknowledgement entry in the system menu.
+constexpr UINT kAcknowledgementCommand = 16;
+constexpr UINT kSystemCommandMask = 0xFFF0;
+#endif
+
+QString resourcePath(int number, const char* suffix = "")
+{
+    return QStringLiteral(":/res/%1%2.png").arg(number).arg(QString::fromLatin1(suffix));
+}
+
+// Edit controls break lines at CR LF; lone CR or LF are taken as breaks too.
+QString commentForDisplay(const std::string& gbkText)
+{
+    QString text = gbkToQString(gbkText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QIcon appIcon()
+{
+    QIcon icon(resourcePath(kIconResource));
+    for (const char* variant : kIconVariants) {
+        const QString path = resourcePath(kIconResource, variant);
+        if (QFile::exists(path))
+            icon.addFile(path);
+    }
+    return icon;
+}
+
+void colourPanel(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, kTextPanelBackground);
+    palette.setColor(QPalette::Window, kTextPanelBackground);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load,
+                                         DialogHooks hooks, QWidget* parent)
+    : QDialog(parent), hooks_(std::move(hooks)), messages_(messages),
+      controller_(*this, messages, std::move(load))
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(gbkToQString(DialogTemplate::caption()));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFixedSize(dialogUnitsToPixelsX(DialogTemplate::kWidthUnits),
+                 dialogUnitsToPixelsY(DialogTemplate::kHeightUnits));
+
+    createControls();
+    connectCommands();
+    initialiseDialog();
+
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { sessionEnding_ = true; });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
+    if (QScreen* screen = currentScreen()) {
+        connect(screen, &QScreen::geometryChanged, this, [this] { computeLayout(true); });
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] { computeLayout(true); });
+    }
+    centreOnScreen();
+}
+
+JosekiBrowserDialog::~JosekiBrowserDialog()
+{
+    while (busyDepth_ > 0)
+        endBusyCursor();
+}
+
+// --- creation and initialisation ---
+
+void JosekiBrowserDialog::createControls()
+{
+    for (const ControlTemplate& control : DialogTemplate::controls()) {
+        QWidget* widget = DialogTemplate::createControl(control, this);
+        controls_[control.id] = widget;
+        widget->installEventFilter(this);
+    }
+    auto* spin = static_cast<UpDownControl*>(controlWidget(kSpeedSpin));
+    spin->setBuddy(static_cast<QLineEdit*>(controlWidget(kSpeedEdit)));
+    colourPanel(controlWidget(kCommentBox));
+    colourPanel(controlWidget(kHintLine));
+    // The comment box shows the arrow like the rest of the window.
+    static_cast<QPlainTextEdit*>(controlWidget(kCommentBox))->viewport()->setCursor(Qt::ArrowCursor);
+}
+
+void JosekiBrowserDialog::onButton(int controlId, void (BrowserController::*command)())
+{
+    auto* button = static_cast<QAbstractButton*>(controlWidget(controlId));
+    connect(button, &QAbstractButton::clicked, this, [this, command] { (controller_.*command)(); });
+}
+
+void JosekiBrowserDialog::connectCommands()
+{
+    onButton(kCollectButton, &BrowserController::onCollectStones);
+    onButton(kUpBranchButton, &BrowserController::onUpBranch);
+    onButton(kTenukiButton, &BrowserController::onTenuki);
+    onButton(kTrialButton, &BrowserController::onTrialStart);
+    onButton(kTrialEndButton, &BrowserController::onTrialEnd);
+    onButton(kBackButton, &BrowserController::onBack);
+    onButton(kNextButton, &BrowserController::onNext);
+    onButton(kTrialRestartButton, &BrowserController::onTrialRestart);
+    onButton(kHelpButton, &BrowserController::onHelp);
+    onButton(kCoordinatesCheck, &BrowserController::onOptionToggled);
+    onButton(kTextureButton, &BrowserController::onOptionToggled);
+    connect(static_cast<QAbstractButton*>(controlWidget(kAutoPlayButton)), &QAbstractButton::clicked, this,
+            [this] { runAutoPlay(); });
+    connect(static_cast<QAbstractButton*>(controlWidget(kAcknowledgeButton)), &QAbstractButton::clicked, this,
+            [this] { openAcknowledgements(); });
+    connect(static_cast<QAbstractButton*>(controlWidget(kAboutButton)), &QAbstractButton::clicked, this, [this] {
+        if (hooks_.showAbout)
+            hooks_.showAbout(*this);
+    });
+    connect(static_cast<QComboBox*>(controlWidget(kMoveNumberCombo)), &QComboBox::activated, this,
+            [this](int index) { controller_.onMoveNumberChoice(index); });
+}
+
+void JosekiBrowserDialog::initialiseDialog()
+{
+    writeExchangedValues(ExchangedValues{controller_.autoPlaySpeed, controller_.showCoordinates,
+                                         controller_.boardTexture});
+    // The acknowledgement entry lives in the background's context menu here
+    // (and in the system menu on Windows, added once the window exists).
+    setWindowIcon(appIcon());
+    static_cast<UpDownControl*>(controlWidget(kSpeedSpin))->setRange(kMinimumSpeed, kMaximumSpeed);
+    controller_.initialise();
+    if (hooks_.createLinks)
+        hooks_.createLinks(*this);
+    placeControls(0.0F);
+    computeLayout(false);
+    startupTimer_ = startTimer(kStartupTimerPeriodMs);
+}
+
+QWidget* JosekiBrowserDialog::controlWidget(int controlId) const
+{
+    const auto found = controls_.find(controlId);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+// --- layout ---
+
+QScreen* JosekiBrowserDialog::currentScreen() const
+{
+    QScreen* own = screen();
+    return own != nullptr ? own : QGuiApplication::primaryScreen();
+}
+
+void JosekiBrowserDialog::computeLayout(bool resize)
+{
+    QScreen* screen = currentScreen();
+    if (screen == nullptr)
+        return;
+    layout_ = joseki::computeLayout(screen->availableGeometry().height(), screen->geometry().height());
+    controller_.frameRect = layout_.frameRect;
+    const QString face = QString::fromLatin1(kNumberFace);
+    coordinateFont_ = makeGdiFont(face, layout_.coordinateFontHeight, kCoordinateWeight);
+    numberFont_ = makeGdiFont(face, layout_.numberFontHeight, kNumberWeight);
+    if (resize)
+        applyExpectedSize();
+}
+
+QSize JosekiBrowserDialog::expectedWindowSize() const
+{
+    return {layout_.expectedWindowWidth, layout_.expectedWindowHeight};
+}
+
+void JosekiBrowserDialog::placeControls(float scale)
+{
+    for (const auto& [id, widget] : controls_) {
+        Rect& recorded = templateRects_[static_cast<std::size_t>(id - kFirstControlId)];
+        if (scale == 0.0F) {
+            const QRect geometry = widget->geometry();
+            recorded = Rect{geometry.left(), geometry.top(), geometry.left() + geometry.width(),
+                            geometry.top() + geometry.height()};
+            continue;
+        }
+        const Rect placed = placeControl(id, recorded, scale, layout_);
+        widget->setGeometry(placed.left, placed.top, placed.width(), placed.height());
+        widget->update();
+    }
+}
+
+std::optional<Point> JosekiBrowserDialog::pointFromPixel(int x, int y) const
+{
+    return joseki::pointFromPixel(layout_, x, y);
+}
+
+void JosekiBrowserDialog::applyExpectedSize()
+{
+    sizeFixPending_ = false;
+    // The layout sizes the outer window; Qt sizes the client area.
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const QSize client = expectedWindowSize() - frameExtra;
+    if (client.width() <= 0 || client.height() <= 0)
+        return;
+    setFixedSize(client);
+    move(0, 0);
+    show();
+    raise();
+}
+
+void JosekiBrowserDialog::scheduleSizeFix()
+{
+    if (sizeFixPending_)
+        return;
+    sizeFixPending_ = true;
+    QMetaObject::invokeMethod(this, &JosekiBrowserDialog::applyExpectedSize, Qt::QueuedConnection);
+}
+
+void JosekiBrowserDialog::centreOnScreen()
+{
+    QScreen* screen = currentScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = (area.left() + area.left() + area.width()) / 2 - frame.width() / 2;
+    const int top = (area.top() + area.top() + area.height()) / 2 - frame.height() / 2;
+    // Keep the title bar reachable when the window is larger than the area.
+    move(std::max(area.left(), std::min(left, area.left() + area.width() - frame.width())),
+         std::max(area.top(), std::min(top, area.top() + area.height() - frame.height())));
+}
+
+void JosekiBrowserDialog::afterSizeChange()
+{
+    if (isMinimized() || height() == 0)
+        return;
+    placeControls(static_cast<float>(layout_.layoutScale));
+    update();
+    centreOnScreen();
+}
+
+// --- window events ---
+
+void JosekiBrowserDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (splashShown_)
+        return;
+    splashShown_ = true;
+#ifdef Q_OS_WIN
+    if (HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kAcknowledgementCommand,
+                    reinterpret_cast<LPCWSTR>(gbkToQString(kAcknowledgementEntry).utf16()));
+    }
+#endif
+    if (hooks_.showSplash)
+        hooks_.showSplash(*this);
+}
+
+void JosekiBrowserDialog::paintEvent(QPaintEvent*)
+{
+    if (isMinimized())
+        return;
+    // Size guard: the first paint finds the template size; draw nothing and
+    // let the resize bring the paint that draws.
+    if (frameGeometry().width() != layout_.expectedWindowWidth) {
+        scheduleSizeFix();
+        return;
+    }
+    const PaintInput input{controller_.engine,         controller_.trialBoard, controller_.moveNumberMode,
+                           controller_.showCoordinates, controller_.boardTexture, controller_.trialMode,
+                           layout_,                     numberFont_,            coordinateFont_};
+    const PaintResult frame = BoardPainter::paintBoard(input, size());
+    controller_.boardTexture = frame.boardTexture;
+    if (frame.tenukiStateDecided)
+        enableControl(kTenukiButton, frame.tenukiEnabled);
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame.image);
+}
+
+void JosekiBrowserDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    afterSizeChange();
+}
+
+void JosekiBrowserDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    // Restored from the task bar: centred again, as after any resize.
+    if ((change->oldState() & Qt::WindowMinimized) != 0 && !isMinimized())
+        afterSizeChange();
+}
+
+void JosekiBrowserDialog::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != startupTimer_) {
+        QDialog::timerEvent(event);
+        return;
+    }
+    killTimer(startupTimer_);
+    startupTimer_ = 0;
+    controller_.completeStartup();
+}
+
+void JosekiBrowserDialog::applyCursorRule(QPoint clientPos)
+{
+    const bool onBoard = pointFromPixel(clientPos.x(), clientPos.y()).has_value();
+    if (onBoard == boardCursorShown_ && testAttribute(Qt::WA_SetCursor))
+        return;
+    boardCursorShown_ = onBoard;
+    setCursor(onBoard ? boardCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void JosekiBrowserDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    applyCursorRule(event->position().toPoint());
+    QDialog::mouseMoveEvent(event);
+}
+
+void JosekiBrowserDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (const std::optional<Point> point = pointFromPixel(pos.x(), pos.y())) {
+        if (event->button() == Qt::LeftButton)
+            controller_.choosePoint(point->col, point->row);
+        else if (event->button() == Qt::RightButton)
+            controller_.onBack();
+    }
+    QDialog::mouseReleaseEvent(event);
+}
+
+void JosekiBrowserDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter does nothing: there is no default button.
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        // Esc ends the window without asking, but not from inside the pauses
+        // of auto-play, where the dialog keys are not interpreted.
+        event->accept();
+        if (!controller_.autoPlayRunning())
+            reject();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool JosekiBrowserDialog::confirmClose()
+{
+    const int answer = messages_.showMessageBox(kCloseQuestion, mb::kYesNo | mb::kIconQuestion | mb::kTopMost);
+    return answer == mb::kIdYes;
+}
+
+void JosekiBrowserDialog::closeEvent(QCloseEvent* event)
+{
+    // A second close while the question is open is the same request.
+    if (questionOpen_) {
+        event->ignore();
+        return;
+    }
+    questionOpen_ = true;
+    const bool yes = confirmClose();
+    questionOpen_ = false;
+    if (!yes) {
+        event->ignore();
+        return;
+    }
+    // The close came through the message pump of auto-play: the command is
+    // still on the stack and uses this window, so the window stays until it
+    // has returned.
+    if (controller_.autoPlayRunning()) {
+        controller_.requestStop();
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void JosekiBrowserDialog::runAutoPlay()
+{
+    controller_.onAutoPlay();
+    finishPendingClose();
+}
+
+void JosekiBrowserDialog::finishPendingClose()
+{
+    if (!closePending_ || controller_.autoPlayRunning())
+        return;
+    closePending_ = false;
+    reject();
+}
+
+void JosekiBrowserDialog::openAcknowledgements()
+{
+    if (hooks_.openAcknowledgements)
+        hooks_.openAcknowledgements(*this);
+}
+
+QMenu* JosekiBrowserDialog::createWindowMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->addAction(gbkToQString(kAcknowledgementEntry), this, [this] { openAcknowledgements(); });
+    return menu;
+}
+
+void JosekiBrowserDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click on the board steps back on release; no menu there.
+    if (pointFromPixel(event->pos().x(), event->pos().y()).has_value()) {
+        event->accept();
+        return;
+    }
+    QMenu* menu = createWindowMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+bool JosekiBrowserDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Controls that leave the cursor to the window get it from the cursor rule.
+    if (event->type() == QEvent::Enter)
+        applyCursorRule(mapFromGlobal(QCursor::pos()));
+    return QDialog::eventFilter(watched, event);
+}
+
+#ifdef Q_OS_WIN
+bool JosekiBrowserDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const auto* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (static_cast<UINT>(msg->wParam) & kSystemCommandMask) ==
+                                             kAcknowledgementCommand) {
+        openAcknowledgements();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+QCursor JosekiBrowserDialog::boardCursor()
+{
+    static const QCursor cursor = [] {
+        const QPixmap pixmap(resourcePath(kCursorResource));
+        if (pixmap.isNull())
+            return QCursor(Qt::PointingHandCursor);
+        QFile hotspotFile(QStringLiteral(":/res/%1.hotspot").arg(kCursorResource));
+        int hotX = 0;
+        int hotY = 0;
+        if (hotspotFile.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> parts = hotspotFile.readAll().simplified().split(' ');
+            if (parts.size() == 2) {
+                hotX = parts[0].toInt();
+                hotY = parts[1].toInt();
+            }
+        }
+        return QCursor(pixmap, hotX, hotY);
+    }();
+    return cursor;
+}
+
+// --- BrowserView ---
+
+void JosekiBrowserDialog::setCommentText(const std::string& gbkText)
+{
+    static_cast<QPlainTextEdit*>(controlWidget(kCommentBox))->setPlainText(commentForDisplay(gbkText));
+}
+
+void JosekiBrowserDialog::setControlCaption(int controlId, const std::string& gbkText)
+{
+    QWidget* widget = controlWidget(controlId);
+    const QString text = gbkToQString(gbkText);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
+}
+
+void JosekiBrowserDialog::enableControl(int controlId, bool enabled)
+{
+    if (QWidget* widget = controlWidget(controlId))
+        widget->setEnabled(enabled);
+}
+
+int JosekiBrowserDialog::selectComboEntry(const std::string& gbkPrefix)
+{
+    auto* combo = static_cast<QComboBox*>(controlWidget(kMoveNumberCombo));
+    const int count = combo->count();
+    for (int step = 1; step <= count; ++step) {
+        const int index = step % count;
+        if (qStringToGbk(combo->itemText(index)).starts_with(gbkPrefix)) {
+            combo->setCurrentIndex(index);
+            return index;
+        }
+    }
+    return -1;
+}
+
+void JosekiBrowserDialog::invalidateRect(const Rect& rect)
+{
+    update(QRect(rect.left, rect.top, rect.width(), rect.height()));
+}
+
+void JosekiBrowserDialog::invalidateAll() { update(); }
+
+void JosekiBrowserDialog::showWindow()
+{
+    if (!isVisible())
+        show();
+}
+
+void JosekiBrowserDialog::writeExchangedValues(const ExchangedValues& values)
+{
+    lastWritten_ = values;
+    static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->setText(QString::number(values.autoPlaySpeed));
+    auto* check = static_cast<QCheckBox*>(controlWidget(kCoordinatesCheck));
+    check->setCheckState(values.showCoordinates == 0 ? Qt::Unchecked : Qt::Checked);
+    static_cast<TriStateButton*>(controlWidget(kTextureButton))->setState(values.boardTexture);
+}
+
+ExchangedValues JosekiBrowserDialog::readExchangedValues()
+{
+    ExchangedValues values = lastWritten_;
+    bool ok = false;
+    const int speed = static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->text().trimmed().toInt(&ok);
+    if (ok)
+        values.autoPlaySpeed = speed;
+    values.showCoordinates = static_cast<QCheckBox*>(controlWidget(kCoordinatesCheck))->isChecked() ? 1 : 0;
+    values.boardTexture = static_cast<TriStateButton*>(controlWidget(kTextureButton))->state();
+    lastWritten_ = values;
+    return values;
+}
+
+void JosekiBrowserDialog::beginBusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++busyDepth_;
+}
+
+void JosekiBrowserDialog::endBusyCursor()
+{
+    if (busyDepth_ == 0)
+        return;
+    QApplication::restoreOverrideCursor();
+    --busyDepth_;
+}
+
+bool JosekiBrowserDialog::dispatchPendingMessages()
+{
+    if (sessionEnding_)
+        return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !sessionEnding_;
+}
+
+void JosekiBrowserDialog::sleepMs(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }
+
+std::uint32_t JosekiBrowserDialog::tickCount()
+{
+    const auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count();
+    return static_cast<std::uint32_t>(ms);
+}
+
+} // namespace joseki

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/MessageService.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+namespace joseki {
+
+// The application's message box: every box of the program has the fixed
+// caption, stays on top of other windows and, when the caller asks for a plain
+// OK box, shows the information icon. Texts arrive as GBK and are decoded here.
+class QtMessageService : public MessageService {
+public:
+    // The window that owns the boxes; a box shown after it is gone has no owner.
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    QWidget* owner() const { return owner_; }
+
+    // Shows the box modally and returns the platform answer (mb::kIdOk, ...).
+    int showMessageBox(const std::string& gbkText, unsigned flags) override;
+    // Flushes the standard streams and ends the process at once with the status,
+    // also from inside nested event loops.
+    [[noreturn]] void exitProcess(int status) override;
+
+    // The caption every box carries, as Unicode.
+    static QString caption();
+    // Flags after the application's rule: a plain OK box gets the information
+    // icon, and every box is top-most.
+    static unsigned effectiveFlags(unsigned flags);
+    // Icon and buttons for (effective) flags.
+    static QMessageBox::Icon iconFor(unsigned flags);
+    static QMessageBox::StandardButtons buttonsFor(unsigned flags);
+    // The platform answer for a pressed button.
+    static int answerFor(int standardButton);
+    // Builds the box without showing it; the caller owns it.
+    static QMessageBox* buildBox(const std::string& gbkText, unsigned flags, QWidget* owner);
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+} // namespace joseki
