@@ -1,0 +1,131 @@
+#include "ui/controls/AboutDialog.h"
+
+#include "ui/GbkText.h"
+#include "ui/LayoutMath.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace joseki {
+
+namespace {
+
+// Template 100, in dialog units of its 9-point font.
+constexpr int kWidthUnits = 287;
+constexpr int kHeightUnits = 166;
+
+struct UnitRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+constexpr int kIconX = 14;
+constexpr int kIconY = 14;
+constexpr UnitRect kProductRect{40, 10, 119, 8};
+constexpr UnitRect kCreditRect{40, 25, 161, 9};
+constexpr UnitRect kOkRect{207, 7, 50, 14};
+constexpr UnitRect kThanksRect{12, 44, 263, 115};
+
+// The template font: 9 points at 96 dpi.
+constexpr const char* kTemplateFace = "宋体";
+constexpr int kTemplateFontPixels = 12;
+
+constexpr const char* kIconPath = ":/res/128.png";
+
+constexpr const char* kCaption = "鸣谢 Kavo定式";
+constexpr const char* kProductLine = "Kavo定式详解4 ";
+constexpr const char* kCreditLine = "围棋爱好者编写，供棋友学习定式";
+constexpr const char* kOkCaption = "确定";
+constexpr const char* kThanks =
+    "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
+    "感谢试用本程序并指出错误的朋友们。\n"
+    "感谢来信提出建议的用户，你们的意见使本程序不断完善。\n"
+    "愿大家在棋盘上有所收获，棋艺日进！";
+
+void place(QWidget* widget, const UnitRect& units)
+{
+    const Rect rect = dialogUnitRect(units.x, units.y, units.width, units.height);
+    widget->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+}
+
+QLabel* plainLabel(const char* gbkText, QWidget* parent)
+{
+    auto* label = new QLabel(gbkToQString(gbkText), parent);
+    // Shown as written: no mnemonic or markup processing.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(gbkToQString(kCaption));
+    QFont templateFont(gbkToQString(kTemplateFace));
+    templateFont.setPixelSize(kTemplateFontPixels);
+    setFont(templateFont);
+    setFixedSize(dialogUnitsToPixelsX(kWidthUnits), dialogUnitsToPixelsY(kHeightUnits));
+
+    auto* icon = new QLabel(this);
+    const QPixmap iconPicture(QString::fromLatin1(kIconPath));
+    icon->setPixmap(iconPicture);
+    icon->setGeometry(dialogUnitsToPixelsX(kIconX), dialogUnitsToPixelsY(kIconY), iconPicture.width(),
+                      iconPicture.height());
+
+    place(plainLabel(kProductLine, this), kProductRect);
+    place(plainLabel(kCreditLine, this), kCreditRect);
+
+    okButton_ = new QPushButton(gbkToQString(kOkCaption), this);
+    okButton_->setProperty("controlId", kOkButtonId);
+    okButton_->setDefault(true);
+    place(okButton_, kOkRect);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+    thanksPanel_ = new QLabel(this);
+    thanksPanel_->setProperty("controlId", kThanksPanelId);
+    thanksPanel_->setTextFormat(Qt::PlainText);
+    thanksPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    thanksPanel_->setWordWrap(true);
+    thanksPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    place(thanksPanel_, kThanksRect);
+
+    initialiseDialog();
+    okButton_->setFocus();
+}
+
+void AboutDialog::initialiseDialog() { thanksPanel_->setText(gbkToQString(kThanks)); }
+
+void AboutDialog::run(QWidget* owner)
+{
+    AboutDialog dialog(owner);
+    dialog.exec();
+}
+
+std::string AboutDialog::caption() { return kCaption; }
+
+std::string AboutDialog::productLine() { return kProductLine; }
+
+std::string AboutDialog::creditLine() { return kCreditLine; }
+
+std::string AboutDialog::acknowledgementText() { return kThanks; }
+
+QWidget* AboutDialog::controlWidget(int controlId) const
+{
+    switch (controlId) {
+    case kOkButtonId:
+        return okButton_;
+    case kThanksPanelId:
+        return thanksPanel_;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace joseki

@@ -1,0 +1,45 @@
+#include "ui/controls/ControlHooks.h"
+
+#include "ui/ControlIds.h"
+#include "ui/JosekiBrowserApp.h"
+#include "ui/controls/AboutDialog.h"
+#include "ui/controls/SiteLinks.h"
+#include "ui/controls/SplashWindow.h"
+
+namespace joseki {
+
+namespace {
+
+// The splash may only appear once the application has switched it on; with
+// no application object (a dialog on its own) it is allowed.
+bool splashAllowed()
+{
+    const JosekiBrowserApp* app = JosekiBrowserApp::instance();
+    return app == nullptr || app->splashEnabled;
+}
+
+} // namespace
+
+DialogHooks controlDialogHooks()
+{
+    DialogHooks hooks;
+    hooks.showSplash = [](QWidget& owner) {
+        if (splashAllowed())
+            SplashWindow::showSplash(&owner);
+    };
+    hooks.createLinks = [](JosekiBrowserDialog& dialog) {
+        createInfoPanelLinks(dialog.controlWidget(kInfoPanel));
+        createWebsiteLinks(dialog.controlWidget(kWebsiteStrip));
+    };
+    hooks.openAcknowledgements = [](QWidget& owner) { AboutDialog::run(&owner); };
+    hooks.showAbout = [](QWidget& owner) { showAboutPicture(&owner); };
+    return hooks;
+}
+
+void installControlHooks(JosekiBrowserApp& app)
+{
+    app.relayToSplash = [](QObject*, QEvent* event) { return SplashWindow::relayToSplash(event); };
+    app.dialogHooks = controlDialogHooks();
+}
+
+} // namespace joseki

@@ -1,0 +1,165 @@
+#include "ui/controls/SiteLinks.h"
+
+#include "core/MessageService.h"
+#include "ui/GbkText.h"
+#include "ui/JosekiBrowserDialog.h"
+#include "ui/controls/AboutDialog.h"
+#include "ui/controls/SplashWindow.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <array>
+#include <list>
+
+namespace joseki {
+
+namespace {
+
+constexpr const char* kLinkFace = "Arial";
+constexpr int kLinkFontHeight = 14;
+constexpr int kLinkWidth = 45;
+constexpr int kLinkHeight = 15;
+constexpr int kInfoLinkWidth = 40;
+constexpr int kInfoLinkY = 52;
+constexpr int kAboutLinkX = 34;
+constexpr int kThanksLinkX = 86;
+
+const QColor kInfoNormal(0, 0, 255);
+const QColor kInfoHover(255, 0, 0);
+const QColor kSiteNormal(0, 2, 245);
+const QColor kSiteHover(255, 0, 21);
+
+constexpr const char* kAboutText = "关 于";
+constexpr const char* kThanksText = "鸣谢";
+constexpr const char* kLinkFailure = "Failed to create hyperlink 3.";
+constexpr const char* kLinkFailureCaption = "Fatal error!";
+
+// The line of text above the two links, and where it sits in the panel.
+constexpr const char* kPanelText = "Kavo围棋定式大全 4.1 版\n学好定式，下好每一盘棋";
+constexpr int kPanelTextMargin = 2;
+constexpr int kPanelTextTop = 10;
+constexpr int kPanelTextHeight = 36;
+
+constexpr std::array<WebsiteLink, 7> kWebsites{{
+    {"弈城", 68, "https://www.eweiqi.com/"},
+    {"TOM", 118, "http://weiqi.sports.tom.com/"},
+    {"清风", 168, "http://www.qingfengweiqi.com/"},
+    {"中围", 218, "http://www.weiqi.org.cn/"},
+    {"围棋8", 268, "http://www.weiqi8.com/"},
+    {"新锐", 318, "http://www.xinruiweiqi.com/"},
+    {"博弈", 368, "http://www.boyiweiqi.com/"},
+}};
+
+// Labels live until the process ends, as the windows that refer to them may.
+HyperlinkLabel& newProcessLabel()
+{
+    static std::list<HyperlinkLabel> labels;
+    return labels.emplace_back();
+}
+
+// The fields the links of one group share.
+HyperlinkSettings commonSettings(QWidget* parent, const QColor& normal, const QColor& hover)
+{
+    HyperlinkSettings settings;
+    settings.parent = parent;
+    settings.controlId = 0;
+    settings.fontFace = kLinkFace;
+    settings.fontHeight = kLinkFontHeight;
+    settings.bold = false;
+    settings.underline = true;
+    settings.normalColour = normal;
+    settings.hoverColour = hover;
+    settings.hasBackground = false;
+    settings.useOwnCursor = true;
+    settings.cursor = JosekiBrowserDialog::boardCursor();
+    return settings;
+}
+
+void addPanelText(QWidget* panel)
+{
+    auto* label = new QLabel(gbkToQString(kPanelText), panel);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(kPanelTextMargin, kPanelTextTop, panel->width() - 2 * kPanelTextMargin, kPanelTextHeight);
+    label->show();
+}
+
+bool createInfoLink(const SiteLinkServices& services, HyperlinkSettings& settings)
+{
+    if (services.createLabel(newProcessLabel(), settings))
+        return true;
+    services.showOwnerlessBox(kLinkFailure, kLinkFailureCaption, mb::kIconError);
+    return false;
+}
+
+void showOwnerlessBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)
+{
+    const QMessageBox::Icon icon = (flags & mb::kIconError) != 0 ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, gbkToQString(gbkCaption), gbkToQString(gbkText), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+SiteLinkServices programSiteLinkServices()
+{
+    return SiteLinkServices{
+        [](HyperlinkLabel& label, const HyperlinkSettings& settings) { return label.create(settings); },
+        showOwnerlessBox};
+}
+
+int createInfoPanelLinks(QWidget* panel, const SiteLinkServices& services)
+{
+    if (panel == nullptr)
+        return 0;
+    addPanelText(panel);
+
+    HyperlinkSettings settings = commonSettings(panel, kInfoNormal, kInfoHover);
+    settings.y = kInfoLinkY;
+    settings.width = kInfoLinkWidth;
+    settings.height = kLinkHeight;
+    int made = 0;
+
+    settings.x = kAboutLinkX;
+    settings.text = kAboutText;
+    settings.onClick = [](int) { showAboutPicture(nullptr); };
+    made += createInfoLink(services, settings) ? 1 : 0;
+
+    settings.x = kThanksLinkX;
+    settings.text = kThanksText;
+    const QPointer<QWidget> owner(panel->window());
+    settings.onClick = [owner](int) { AboutDialog::run(owner.data()); };
+    made += createInfoLink(services, settings) ? 1 : 0;
+    return made;
+}
+
+int createWebsiteLinks(QWidget* strip, const SiteLinkServices& services)
+{
+    if (strip == nullptr)
+        return 0;
+    HyperlinkSettings settings = commonSettings(strip, kSiteNormal, kSiteHover);
+    settings.y = 0;
+    settings.width = kLinkWidth;
+    settings.height = kLinkHeight;
+    int made = 0;
+    for (const WebsiteLink& site : kWebsites) {
+        settings.x = site.x;
+        settings.text = site.text;
+        settings.url = site.url;
+        made += services.createLabel(newProcessLabel(), settings) ? 1 : 0;
+    }
+    return made;
+}
+
+std::span<const WebsiteLink> websiteLinks() { return kWebsites; }
+
+void showAboutPicture(QWidget* owner)
+{
+    SplashWindow::setSplashLifetime(SplashWindow::kAboutLifetimeMs);
+    SplashWindow::showSplash(owner);
+}
+
+} // namespace joseki
