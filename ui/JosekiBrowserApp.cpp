@@ -20,7 +20,9 @@ bool isRelayedPress(QEvent::Type type)
     switch (type) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
         return true;
     default:
         return false;

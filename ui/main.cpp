@@ -1,4 +1,5 @@
 #include "ui/JosekiBrowserApp.h"
+#include "ui/controls/ControlHooks.h"
 
 #include <QApplication>
 
@@ -6,5 +7,6 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     joseki::JosekiBrowserApp app;
+    joseki::installControlHooks(app);
     return app.startApplication() ? application.exec() : 0;
 }
