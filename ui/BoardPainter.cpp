@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace joseki {
 
@@ -253,7 +254,7 @@ void BoardPainter::drawTextAt(int x, int y, const std::string& text, const QColo
         if (static_cast<unsigned char>(c) < 0x80)
             shown.append(QLatin1Char(c));
     }
-    const QFontMetrics metrics(painter_.font());
+    const QFontMetrics metrics = painter_.fontMetrics();
     if (opaqueBackground != nullptr)
         painter_.fillRect(x, y, metrics.horizontalAdvance(shown), metrics.ascent() + metrics.descent(), *opaqueBackground);
     painter_.setPen(textColour_);

@@ -2,8 +2,6 @@
 
 #include "ui/ControlIds.h"
 
-#include <cstdlib>
-
 namespace joseki {
 
 namespace {
