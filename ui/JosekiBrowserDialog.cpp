@@ -257,10 +257,15 @@ void JosekiBrowserDialog::applyExpectedSize()
     const QSize client = expectedWindowSize() - frameExtra;
     if (client.width() <= 0 || client.height() <= 0)
         return;
-    setFixedSize(client);
+    // Move first: the size handler centres the window, and a move after the
+    // resize would undo that.
     move(0, 0);
+    const bool sizeChanges = size() != client;
+    setFixedSize(client);
     show();
     raise();
+    if (!sizeChanges)
+        afterSizeChange();
 }
 
 void JosekiBrowserDialog::scheduleSizeFix()

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -125,6 +126,16 @@ TEST_F(JosekiBrowserDialogTest, ControlsCarryTheirIdsAndInitialStates)
 TEST_F(JosekiBrowserDialogTest, WindowTakesTheLayoutSizeAndTheControlsTheirScaledPlaces)
 {
     EXPECT_EQ(dialog->frameGeometry().size(), dialog->expectedWindowSize());
+    // Centred on the work area after the resize, but kept inside it when it
+    // is larger (the offscreen screen is 800 x 800, the window 950 wide).
+    const QRect area = dialog->screen()->availableGeometry();
+    const QSize size = dialog->expectedWindowSize();
+    const auto centred = [](int start, int extent, int length) {
+        const int middle = start + extent / 2 - length / 2;
+        return std::max(start, std::min(middle, start + extent - length));
+    };
+    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(centred(area.left(), area.width(), size.width()),
+                                                        centred(area.top(), area.height(), size.height())));
     const auto& recorded = dialog->templateControlRects();
     // The recorded rectangles are the template's, in pixels.
     const Rect commentTemplate = recorded[kCommentBox - kFirstControlId];
