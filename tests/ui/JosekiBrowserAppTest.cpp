@@ -1,0 +1,180 @@
+#include "ui/JosekiBrowserApp.h"
+
+#include "tests/support/RecordingMessageService.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/GbkText.h"
+#include "ui/QtMessageService.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace joseki {
+namespace {
+
+using test::waitUntil;
+
+struct BoxCase {
+    const char* name;
+    unsigned flags;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {
+protected:
+    void SetUp() override { test::testApplication(); }
+};
+
+TEST_P(MessageBoxTest, BoxHasTheCaptionStaysOnTopAndGetsItsIconAndButtons)
+{
+    const BoxCase& c = GetParam();
+    const std::unique_ptr<QMessageBox> box(QtMessageService::buildBox("有多个分支,请在棋盘上选择", c.flags, nullptr));
+    EXPECT_EQ(qStringToGbk(box->windowTitle()), "Kavo围棋定式 4.1 版");
+    EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(box->icon(), c.icon);
+    EXPECT_EQ(box->standardButtons(), c.buttons);
+    EXPECT_EQ(qStringToGbk(box->text()), "有多个分支,请在棋盘上选择");
+    EXPECT_EQ(QtMessageService::effectiveFlags(c.flags) & mb::kTopMost, mb::kTopMost);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, MessageBoxTest,
+    ::testing::Values(
+        BoxCase{"PlainOk", mb::kOk, QMessageBox::Information, QMessageBox::Ok},
+        BoxCase{"CloseQuestion", mb::kYesNo | mb::kIconQuestion | mb::kTopMost, QMessageBox::Question,
+                QMessageBox::Yes | QMessageBox::No},
+        BoxCase{"Error", mb::kIconError, QMessageBox::Critical, QMessageBox::Ok},
+        BoxCase{"OkWithInformation", mb::kIconInformation, QMessageBox::Information, QMessageBox::Ok}),
+    [](const ::testing::TestParamInfo<BoxCase>& param) { return std::string(param.param.name); });
+
+TEST(MessageBoxAnswers, ButtonsMapToThePlatformAnswers)
+{
+    EXPECT_EQ(QtMessageService::answerFor(QMessageBox::Ok), mb::kIdOk);
+    EXPECT_EQ(QtMessageService::answerFor(QMessageBox::Yes), mb::kIdYes);
+    EXPECT_EQ(QtMessageService::answerFor(QMessageBox::No), mb::kIdNo);
+    EXPECT_EQ(QtMessageService::answerFor(QMessageBox::Cancel), mb::kIdCancel);
+    EXPECT_EQ(QtMessageService::answerFor(QMessageBox::NoButton), mb::kIdCancel);
+}
+
+TEST(MessageBoxText, ExcerptCutInsideACharacterStillShows)
+{
+    test::testApplication();
+    // "分支" with its last byte cut off, then an unpaired lead byte in the middle.
+    const std::string cut = std::string("分支").substr(0, 3);
+    EXPECT_EQ(gbkToQString(cut), gbkToQString("分"));
+    const std::unique_ptr<QMessageBox> box(QtMessageService::buildBox(cut, mb::kOk, nullptr));
+    EXPECT_TRUE(box->text().startsWith(gbkToQString("分")));
+    EXPECT_FALSE(gbkToQString(std::string("a\x81z", 3)).isEmpty());
+    EXPECT_EQ(qStringToGbk(gbkToQString("鸣谢●Kavo定式")), "鸣谢●Kavo定式");
+}
+
+TEST(MessageBoxShown, AnswerIsTheButtonPressedAndTheOwnerIsTheMainWindow)
+{
+    test::testApplication();
+    QWidget owner;
+    QtMessageService service;
+    service.setOwner(&owner);
+    QWidget* parentSeen = nullptr;
+    QTimer::singleShot(50, [&parentSeen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        parentSeen = box->parentWidget();
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(service.showMessageBox("您确定要退出吗？", mb::kYesNo | mb::kIconQuestion | mb::kTopMost), mb::kIdYes);
+    EXPECT_EQ(parentSeen, &owner);
+}
+
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::testApplication();
+        app = std::make_unique<JosekiBrowserApp>();
+        dialog = std::make_unique<JosekiBrowserDialog>(messages, test::fixtureLoad("ui-browse.sgf"));
+        JosekiBrowserApp::applyDialogColours(*dialog);
+        ASSERT_TRUE(waitUntil([this] { return dialog->controller().loaded; }));
+    }
+
+    test::RecordingMessageService messages;
+    std::unique_ptr<JosekiBrowserApp> app;
+    std::unique_ptr<JosekiBrowserDialog> dialog;
+};
+
+TEST_F(ApplicationTest, OneApplicationObjectIsReachable)
+{
+    EXPECT_EQ(JosekiBrowserApp::instance(), app.get());
+    EXPECT_EQ(app->mainWindow(), nullptr);
+}
+
+TEST_F(ApplicationTest, DialogColoursAreGreyWithBlackTextAndTheTextPanelsLighter)
+{
+    EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(206, 206, 206));
+    EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(dialog->controlWidget(kCommentBox)->palette().color(QPalette::Base), QColor(220, 220, 230));
+    EXPECT_EQ(dialog->controlWidget(kHintLine)->palette().color(QPalette::Window), QColor(220, 220, 230));
+    EXPECT_EQ(dialog->controlWidget(kMoveNumberLabel)->palette().color(QPalette::Window), QColor(206, 206, 206));
+}
+
+TEST_F(ApplicationTest, PressTakenByTheSplashRelayIsNotDeliveredButTheNextIs)
+{
+    int offered = 0;
+    bool splashShown = true;
+    app->relayToSplash = [&](QObject*, QEvent*) {
+        ++offered;
+        const bool consume = splashShown;
+        splashShown = false;
+        return consume;
+    };
+    auto* check = static_cast<QCheckBox*>(dialog->controlWidget(kCoordinatesCheck));
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(dialog->controller().showCoordinates, 1);
+    EXPECT_GE(offered, 1);
+    // Nothing keeps the mouse: the next click reaches the box as usual.
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_EQ(dialog->controller().showCoordinates, 0);
+}
+
+TEST_F(ApplicationTest, KeyTakenByTheSplashRelayDoesNotCloseTheWindow)
+{
+    dialog->show();
+    bool splashShown = true;
+    app->relayToSplash = [&](QObject*, QEvent* event) {
+        const bool consume = splashShown && event->type() == QEvent::KeyPress;
+        if (consume)
+            splashShown = false;
+        return consume;
+    };
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(ApplicationTest, ReleasesAndMovesAreNotOfferedToTheRelay)
+{
+    int offered = 0;
+    app->relayToSplash = [&](QObject*, QEvent*) {
+        ++offered;
+        return false;
+    };
+    QTest::mouseMove(dialog.get(), QPoint(5, 5));
+    QEvent release(QEvent::MouseButtonRelease);
+    EXPECT_FALSE(app->preTranslate(dialog.get(), &release));
+    EXPECT_EQ(offered, 0);
+}
+
+} // namespace
+} // namespace joseki
