@@ -2,13 +2,6 @@
 
 namespace joseki {
 
-namespace {
-
-// Largest group: every point of the board.
-constexpr int kMaxGroup = kPointCount;
-
-} // namespace
-
 void BoardPosition::clear()
 {
     board.fill(kEmpty);
@@ -27,17 +20,11 @@ int BoardPosition::emptyNeighbourCount(int col, int row) const
     return count;
 }
 
-int BoardPosition::removeGroupIfDead(int col, int row, int* removed)
+int BoardPosition::collectGroup(int col, int row, GroupList& group, bool stopAtLiberty) const
 {
-    if (removed != nullptr)
-        *removed = 0;
-    if (!onBoard(col, row) || at(col, row) == kEmpty)
-        return kNoGroup;
-
-    // Collect the group with a visited map instead of rescanning the list from
-    // its head after each addition: the same set, found in linear time.
+    // A visited map instead of rescanning the list from its head after each
+    // addition: the same set, found in linear time.
     const std::int8_t code = at(col, row);
-    std::array<std::int16_t, kMaxGroup> group; // filled up to size
     std::array<bool, kPointCount> inGroup{};
     int size = 0;
     group[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(pointIndex(col, row));
@@ -51,13 +38,31 @@ int BoardPosition::removeGroupIfDead(int col, int row, int* removed)
             if (!onBoard(nc, nr))
                 continue;
             const auto index = static_cast<std::size_t>(pointIndex(nc, nr));
+            if (stopAtLiberty && board[index] == kEmpty)
+                return 0;
             if (board[index] == code && !inGroup[index]) {
                 inGroup[index] = true;
                 group[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(index);
             }
         }
     }
+    return size;
+}
 
+void BoardPosition::clearGroup(const GroupList& group, int size)
+{
+    for (int i = 0; i < size; ++i)
+        board[static_cast<std::size_t>(group[static_cast<std::size_t>(i)])] = kEmpty;
+}
+
+int BoardPosition::removeGroupIfDead(int col, int row, int* removed)
+{
+    if (removed != nullptr)
+        *removed = 0;
+    if (!onBoard(col, row) || at(col, row) == kEmpty)
+        return kNoGroup;
+    GroupList group; // filled up to the returned size
+    const int size = collectGroup(col, row, group, false);
     int liberties = 0;
     for (int i = 0; i < size; ++i) {
         const int index = group[static_cast<std::size_t>(i)];
@@ -65,18 +70,28 @@ int BoardPosition::removeGroupIfDead(int col, int row, int* removed)
     }
     if (liberties != 0)
         return liberties;
-
-    for (int i = 0; i < size; ++i)
-        board[static_cast<std::size_t>(group[static_cast<std::size_t>(i)])] = kEmpty;
+    clearGroup(group, size);
     if (removed != nullptr)
         *removed = size;
     return 0;
 }
 
+bool BoardPosition::removeIfWithoutLiberty(int col, int row)
+{
+    if (!onBoard(col, row) || at(col, row) == kEmpty)
+        return false;
+    GroupList group; // filled up to the returned size
+    const int size = collectGroup(col, row, group, true);
+    if (size == 0)
+        return false;
+    clearGroup(group, size);
+    return true;
+}
+
 void BoardPosition::captureAround(int col, int row)
 {
     for (const auto& offset : kNeighbourOffsets)
-        removeGroupIfDead(col + offset[0], row + offset[1]);
+        removeIfWithoutLiberty(col + offset[0], row + offset[1]);
 }
 
 void BoardPosition::placeBookStone(int col, int row, std::int8_t colour, int& stoneCounter)

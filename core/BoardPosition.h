@@ -50,9 +50,20 @@ struct BoardPosition {
     // Book capture rule: removeGroupIfDead on the four neighbours in order.
     void captureAround(int col, int row);
 
+    // Takes off the group at the point when it has no liberty; true if it did.
+    // What removeGroupIfDead does, without counting every liberty.
+    bool removeIfWithoutLiberty(int col, int row);
+
     // Places a book stone (no checks: an occupied point is overwritten), numbers it
     // with ++stoneCounter cut to 16 bits, then applies the book capture rule.
     void placeBookStone(int col, int row, std::int8_t colour, int& stoneCounter);
+
+private:
+    using GroupList = std::array<std::int16_t, kPointCount>;
+    // Collects the group of the stone at the point; returns its size, or 0
+    // when stopAtLiberty is set and a liberty turns up first.
+    int collectGroup(int col, int row, GroupList& group, bool stopAtLiberty) const;
+    void clearGroup(const GroupList& group, int size);
 };
 
 } // namespace joseki

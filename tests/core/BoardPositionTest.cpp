@@ -187,6 +187,28 @@ TEST(EmptyNeighbourCount, CornerEdgeAndCentre)
     EXPECT_EQ(position.emptyNeighbourCount(0, 0), 0);
 }
 
+TEST(RemoveIfWithoutLiberty, AgreesWithTheFullLibertyCount)
+{
+    // Seeded random boards: the quick test must remove exactly what the
+    // counting routine removes, wherever it is asked.
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    for (int round = 0; round < 300; ++round) {
+        BoardPosition quick;
+        for (auto& code : quick.board)
+            code = static_cast<std::int8_t>(next() % 3);
+        BoardPosition counted = quick;
+        const int col = static_cast<int>(next() % 21) - 1;
+        const int row = static_cast<int>(next() % 21) - 1;
+        const bool removed = quick.removeIfWithoutLiberty(col, row);
+        EXPECT_EQ(removed, counted.removeGroupIfDead(col, row) == 0) << round;
+        EXPECT_EQ(quick.board, counted.board) << round;
+    }
+}
+
 TEST(BoardPosition, IndexIsColumnMajor)
 {
     BoardPosition position;
