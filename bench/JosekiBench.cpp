@@ -1,0 +1,200 @@
+// Benchmarks of the browser's hot paths: loading the full-size library (and
+// the floor of merely reading and unscrambling it), navigation at the deepest
+// node, trial undo, and one full board frame at three layouts.
+#include "bench/BenchSupport.h"
+#include "core/JosekiEngine.h"
+#include "core/TrialBoard.h"
+#include "library/LibraryLoader.h"
+#include "library/TextScrambler.h"
+#include "ui/BoardPainter.h"
+#include "ui/GdiFont.h"
+#include "ui/LayoutMath.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace joseki::bench {
+namespace {
+
+void BM_LoadLibrary(benchmark::State& state)
+{
+    const std::string& path = benchmarkExecutable();
+    for (auto _ : state) {
+        QuietMessages messages;
+        JosekiEngine engine(messages);
+        loadJosekiLibrary(engine, path);
+        benchmark::DoNotOptimize(engine.root);
+        if (messages.boxes != 0 || engine.root == nullptr)
+            state.SkipWithError("the benchmark library did not load cleanly");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(kContainerTextLength));
+}
+BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond);
+
+// The floor under loading: the same file read, move and unscrambling, no parsing.
+void BM_LoadFloor(benchmark::State& state)
+{
+    const std::string& path = benchmarkExecutable();
+    for (auto _ : state) {
+        std::ifstream file(path, std::ios::binary);
+        file.seekg(0, std::ios::end);
+        const std::streamoff length = file.tellg();
+        auto buffer = std::make_unique<char[]>(kContainerLength + 1);
+        file.seekg(length - static_cast<std::streamoff>(kContainerLength));
+        file.read(buffer.get(), static_cast<std::streamsize>(kContainerLength));
+        std::memmove(buffer.get(), buffer.get() + kMagicLength, kContainerTextLength);
+        buffer[kContainerTextLength] = '\0';
+        TextScrambler::descramble(buffer.get());
+        benchmark::DoNotOptimize(buffer.get());
+    }
+}
+BENCHMARK(BM_LoadFloor)->Unit(benchmark::kMillisecond);
+
+// A loaded engine and the path to its deepest node that stepTo can reach.
+struct LoadedLibrary {
+    QuietMessages messages;
+    JosekiEngine engine{messages};
+    std::vector<Point> pathToDeepest;
+
+    LoadedLibrary()
+    {
+        loadJosekiLibrary(engine, benchmarkExecutable());
+        findDeepest();
+    }
+
+    void findDeepest()
+    {
+        std::vector<std::pair<const VariationNode*, int>> stack{{engine.root, 0}};
+        const VariationNode* deepest = engine.root;
+        int deepestDepth = 0;
+        while (!stack.empty()) {
+            auto [node, depth] = stack.back();
+            stack.pop_back();
+            if (depth > deepestDepth) {
+                deepest = node;
+                deepestDepth = depth;
+            }
+            for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling) {
+                if (JosekiEngine::childAt(node, child->col, child->row) == child)
+                    stack.push_back({child, depth + 1});
+            }
+        }
+        for (const VariationNode* node = deepest; node != engine.root; node = node->parent)
+            pathToDeepest.insert(pathToDeepest.begin(), Point{node->col, node->row});
+    }
+
+    void goToDeepest()
+    {
+        engine.resetToRoot();
+        for (const Point& p : pathToDeepest)
+            engine.stepTo(p.col, p.row);
+    }
+};
+
+LoadedLibrary& loadedLibrary()
+{
+    static LoadedLibrary library;
+    return library;
+}
+
+void BM_StepToDeepest(benchmark::State& state)
+{
+    LoadedLibrary& library = loadedLibrary();
+    library.goToDeepest();
+    const Point last = library.pathToDeepest.back();
+    library.engine.stepBack();
+    for (auto _ : state) {
+        library.engine.stepTo(last.col, last.row);
+        state.PauseTiming();
+        library.engine.stepBack();
+        state.ResumeTiming();
+    }
+    state.counters["depth"] = static_cast<double>(library.pathToDeepest.size());
+    state.counters["stones"] = library.engine.stoneCount;
+}
+BENCHMARK(BM_StepToDeepest)->Unit(benchmark::kMicrosecond);
+
+void BM_UpBranchFromDeepest(benchmark::State& state)
+{
+    LoadedLibrary& library = loadedLibrary();
+    for (auto _ : state) {
+        state.PauseTiming();
+        library.goToDeepest();
+        state.ResumeTiming();
+        library.engine.upBranch();
+    }
+}
+BENCHMARK(BM_UpBranchFromDeepest)->Unit(benchmark::kMicrosecond);
+
+void BM_ResetToRoot(benchmark::State& state)
+{
+    LoadedLibrary& library = loadedLibrary();
+    for (auto _ : state)
+        library.engine.resetToRoot();
+    state.counters["candidates"] = library.engine.candidateCount;
+}
+BENCHMARK(BM_ResetToRoot)->Unit(benchmark::kMicrosecond);
+
+// Trial undo replays the history: measured with 98 moves on the board.
+void BM_TrialUndo98(benchmark::State& state)
+{
+    TrialBoard trial;
+    trial.restart();
+    for (int i = 0; trial.moveCount < 98; ++i)
+        trial.play((i * 7) % kBoardSize, (i * 11 + i / kBoardSize) % kBoardSize);
+    const TrialBoard::Move last = trial.moves[98];
+    for (auto _ : state) {
+        trial.undo();
+        state.PauseTiming();
+        trial.play(last.col, last.row);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TrialUndo98)->Unit(benchmark::kMicrosecond);
+
+// One full frame with every point holding a numbered stone.
+void BM_PaintFullBoard(benchmark::State& state)
+{
+    const int workArea = static_cast<int>(state.range(0));
+    const Layout layout = computeLayout(workArea, workArea + 40);
+    QuietMessages messages;
+    JosekiEngine engine(messages);
+    engine.root = new VariationNode();
+    engine.textBuffer = std::make_unique<char[]>(1);
+    for (int i = 0; i < kPointCount; ++i) {
+        engine.book.board[static_cast<std::size_t>(i)] = i % 2 == 0 ? kBlack : kWhite;
+        engine.book.moveNumbers[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i + 1);
+    }
+    engine.stoneCount = kPointCount;
+    TrialBoard trial;
+    const QFont numbers = makeGdiFont("Arial", layout.numberFontHeight, 900);
+    const QFont coordinates = makeGdiFont("Arial", layout.coordinateFontHeight, 400);
+    const PaintInput input{engine, trial, 1000, 1, 0, 0, layout, numbers, coordinates};
+    const QSize client(layout.expectedWindowWidth, layout.expectedWindowHeight);
+    for (auto _ : state) {
+        PaintResult frame = BoardPainter::paintBoard(input, client);
+        benchmark::DoNotOptimize(frame.image.constBits());
+    }
+}
+BENCHMARK(BM_PaintFullBoard)->Arg(570)->Arg(738)->Arg(1040)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace joseki::bench
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

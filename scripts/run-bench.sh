@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds in Release and prints the benchmark table: loading the full-size
+# generated library against its floor and against a widely used JavaScript SGF
+# parser on the same text, navigation, trial undo, painting, and start-up of
+# the real executable to its first painted frame.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
+command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
+
+build=build/bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOSEKI_BUILD_BENCH=ON \
+  -DJOSEKI_BUILD_TESTS=OFF -DJOSEKI_BUILD_RESGEN=OFF >/dev/null
+cmake --build "$build" --target joseki-bench joseki-bench-library joseki-browser-startup-probe
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$build"/bench/joseki-bench-library "$work/library.sgf"
+iconv -f GBK -t UTF-8 "$work/library.sgf" > "$work/library-utf8.sgf"
+
+QT_QPA_PLATFORM=offscreen "$build"/bench/joseki-bench --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_format=json > "$work/ours.json"
+
+(cd bench/peer && npm ci --no-audit --no-fund --silent)
+node bench/peer/parse.js "$work/library-utf8.sgf" 15 > "$work/peer.json"
+
+# Start-up: launch to the first frame painted with the library loaded.
+startups=()
+for _ in 1 2 3 4 5 6 7; do
+  startups+=("$(QT_QPA_PLATFORM=offscreen "$build"/joseki-browser-startup-probe)")
+done
+
+node bench/report.js "$work/ours.json" "$work/peer.json" "${startups[@]}"
