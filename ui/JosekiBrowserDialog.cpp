@@ -2,6 +2,7 @@
 
 #include "core/MessageService.h"
 #include "ui/BoardPainter.h"
+#include "ui/DialogResources.h"
 #include "ui/DialogTemplate.h"
 #include "ui/GbkText.h"
 #include "ui/GdiFont.h"
@@ -13,9 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,20 +50,12 @@ constexpr const char* kNumberFace = "Arial";
 constexpr int kNumberWeight = 900;
 constexpr int kCoordinateWeight = 400;
 
-constexpr int kIconResource = 128;
-constexpr int kCursorResource = 129;
-constexpr std::array<const char*, 2> kIconVariants{"-16", "-48"};
 
 #ifdef Q_OS_WIN
 // Command identifier of the acknowledgement entry in the system menu.
 constexpr UINT kAcknowledgementCommand = 16;
 constexpr UINT kSystemCommandMask = 0xFFF0;
 #endif
-
-QString resourcePath(int number, const char* suffix = "")
-{
-    return QStringLiteral(":/res/%1%2.png").arg(number).arg(QString::fromLatin1(suffix));
-}
 
 // Edit controls break lines at CR LF; lone CR or LF are taken as breaks too.
 QString commentForDisplay(const std::string& gbkText)
@@ -73,17 +64,6 @@ QString commentForDisplay(const std::string& gbkText)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-QIcon appIcon()
-{
-    QIcon icon(resourcePath(kIconResource));
-    for (const char* variant : kIconVariants) {
-        const QString path = resourcePath(kIconResource, variant);
-        if (QFile::exists(path))
-            icon.addFile(path);
-    }
-    return icon;
 }
 
 void colourPanel(QWidget* widget)
@@ -185,7 +165,7 @@ void JosekiBrowserDialog::initialiseDialog()
                                          controller_.boardTexture});
     // The acknowledgement entry lives in the background's context menu here
     // (and in the system menu on Windows, added once the window exists).
-    setWindowIcon(appIcon());
+    setWindowIcon(DialogResources::appIcon());
     static_cast<UpDownControl*>(controlWidget(kSpeedSpin))->setRange(kMinimumSpeed, kMaximumSpeed);
     controller_.initialise();
     if (hooks_.createLinks)
@@ -507,26 +487,7 @@ bool JosekiBrowserDialog::nativeEvent(const QByteArray& eventType, void* message
 }
 #endif
 
-QCursor JosekiBrowserDialog::boardCursor()
-{
-    static const QCursor cursor = [] {
-        const QPixmap pixmap(resourcePath(kCursorResource));
-        if (pixmap.isNull())
-            return QCursor(Qt::PointingHandCursor);
-        QFile hotspotFile(QStringLiteral(":/res/%1.hotspot").arg(kCursorResource));
-        int hotX = 0;
-        int hotY = 0;
-        if (hotspotFile.open(QIODevice::ReadOnly)) {
-            const QList<QByteArray> parts = hotspotFile.readAll().simplified().split(' ');
-            if (parts.size() == 2) {
-                hotX = parts[0].toInt();
-                hotY = parts[1].toInt();
-            }
-        }
-        return QCursor(pixmap, hotX, hotY);
-    }();
-    return cursor;
-}
+QCursor JosekiBrowserDialog::boardCursor() { return DialogResources::boardCursor(); }
 
 // --- BrowserView ---
 
