@@ -38,7 +38,7 @@ DialogHooks controlDialogHooks()
 
 void installControlHooks(JosekiBrowserApp& app)
 {
-    app.relayToSplash = [](QObject*, QEvent* event) { return SplashWindow::relayToSplash(event); };
+    app.relayToSplash = [](QObject* target, QEvent* event) { return SplashWindow::relayToSplash(target, event); };
     app.dialogHooks = controlDialogHooks();
 }
 

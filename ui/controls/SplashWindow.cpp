@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -28,6 +31,83 @@ bool closesSplash(QEvent::Type type)
     default:
         return false;
     }
+}
+
+// Delivers the release that follows a press taken at a top-level window.
+// Qt hands a release only to the widget that got the press (or to a mouse
+// grabber); with the press gone, it would drop the release, yet the release
+// must arrive as usual: the board acts on releases. So the release is sent
+// to the widget under the pointer, as it would be without any capture.
+class ReleaseRedelivery : public QObject {
+public:
+    void arm(QWindow* window, Qt::MouseButton button)
+    {
+        window_ = window;
+        button_ = button;
+        qApp->removeEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::NonClientAreaMouseButtonPress) {
+            disarm();
+            return false;
+        }
+        if (type != QEvent::MouseButtonRelease || !watched->isWindowType())
+            return false;
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() != button_)
+            return false;
+        disarm();
+        // A grab means Qt has a receiver of its own for the release.
+        if (QWidget::mouseGrabber() != nullptr)
+            return false;
+        redeliver(static_cast<QWindow*>(watched), *release);
+        return true;
+    }
+
+private:
+    void disarm()
+    {
+        qApp->removeEventFilter(this);
+        window_ = nullptr;
+    }
+
+    static QWidget* receiverAt(QWindow* window, const QMouseEvent& release)
+    {
+        const QPoint global = release.globalPosition().toPoint();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->windowHandle() != window || !top->isVisible())
+                continue;
+            QWidget* child = top->childAt(top->mapFromGlobal(global));
+            return child != nullptr ? child : top;
+        }
+        // The pressed window is gone (the picture itself): whatever lies beneath.
+        return QApplication::widgetAt(global);
+    }
+
+    static void redeliver(QWindow* window, const QMouseEvent& release)
+    {
+        QWidget* receiver = receiverAt(window, release);
+        if (receiver == nullptr)
+            return;
+        const QPointF global = release.globalPosition();
+        QMouseEvent copy(QEvent::MouseButtonRelease, receiver->mapFromGlobal(global), global, release.button(),
+                         release.buttons(), release.modifiers(), release.pointingDevice());
+        QApplication::sendEvent(receiver, &copy);
+    }
+
+    QPointer<QWindow> window_;
+    Qt::MouseButton button_ = Qt::NoButton;
+};
+
+ReleaseRedelivery& releaseRedelivery()
+{
+    static ReleaseRedelivery redelivery;
+    return redelivery;
 }
 
 // Keeps a window of `size` centred on `centre` inside `area`.
@@ -87,7 +167,6 @@ void SplashWindow::showSplash(QWidget* owner)
     splash->centre();
     splash->startTimer(lifetimeMs);
     splash->show();
-    splash->raise();
     // On screen before the caller goes on (start-up continues with the dialog).
     splash->repaint();
 }
@@ -106,11 +185,14 @@ void SplashWindow::hideSplash()
     repaintCovered(covered);
 }
 
-bool SplashWindow::relayToSplash(const QEvent* event)
+bool SplashWindow::relayToSplash(QObject* target, const QEvent* event)
 {
     if (shownSplash == nullptr || event == nullptr || !closesSplash(event->type()))
         return false;
     hideSplash();
+    const bool mousePress = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (mousePress && target != nullptr && target->isWindowType())
+        releaseRedelivery().arm(static_cast<QWindow*>(target), static_cast<const QMouseEvent*>(event)->button());
     return true;
 }
 

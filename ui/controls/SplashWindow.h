@@ -38,10 +38,11 @@ public:
     static void showSplash(QWidget* owner);
     // Takes the current picture away at once, if any, and repaints what it covered.
     static void hideSplash();
-    // For the application's event filter: while a picture is up, the first key
-    // press or mouse-button press closes it and is consumed (true). Everything
-    // else, releases, moves and wheel included, is left alone (false).
-    static bool relayToSplash(const QEvent* event);
+    // For the application's event filter, given the event and its receiver:
+    // while a picture is up, the first key press or mouse-button press closes
+    // it and is consumed (true); the release that follows is still delivered.
+    // Everything else, releases, moves and wheel included, is left alone (false).
+    static bool relayToSplash(QObject* target, const QEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
