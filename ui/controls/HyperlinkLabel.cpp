@@ -114,6 +114,7 @@ bool HyperlinkLabel::create(const HyperlinkSettings& settings)
     font_ = makeGdiFont(gbkToQString(settings.fontFace), settings.fontHeight,
                         settings.bold ? kBoldWeight : kNormalWeight);
     font_.setUnderline(settings.underline);
+    window->setFont(font_);
 
     hasBackground_ = settings.hasBackground;
     useOwnCursor_ = settings.useOwnCursor;
