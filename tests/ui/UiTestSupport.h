@@ -14,14 +14,16 @@
 
 namespace joseki::test {
 
-// The one QApplication of a Qt test executable, made on first use.
+// The one QApplication of a Qt test executable, made on first use. It is
+// never destroyed: at process exit Qt's own globals may already be gone, and
+// tearing the application down then crashes.
 inline QApplication& testApplication()
 {
     static int argc = 1;
     static char name[] = "ui-test";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // A library load that reads a fixture of tests/data the way start-up reads the
