@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWindow>
@@ -40,9 +39,8 @@ bool closesSplash(QEvent::Type type)
 // to the widget under the pointer, as it would be without any capture.
 class ReleaseRedelivery : public QObject {
 public:
-    void arm(QWindow* window, Qt::MouseButton button)
+    void arm(Qt::MouseButton button)
     {
-        window_ = window;
         button_ = button;
         qApp->removeEventFilter(this);
         qApp->installEventFilter(this);
@@ -70,11 +68,7 @@ protected:
     }
 
 private:
-    void disarm()
-    {
-        qApp->removeEventFilter(this);
-        window_ = nullptr;
-    }
+    void disarm() { qApp->removeEventFilter(this); }
 
     static QWidget* receiverAt(QWindow* window, const QMouseEvent& release)
     {
@@ -100,7 +94,6 @@ private:
         QApplication::sendEvent(receiver, &copy);
     }
 
-    QPointer<QWindow> window_;
     Qt::MouseButton button_ = Qt::NoButton;
 };
 
@@ -192,7 +185,7 @@ bool SplashWindow::relayToSplash(QObject* target, const QEvent* event)
     hideSplash();
     const bool mousePress = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (mousePress && target != nullptr && target->isWindowType())
-        releaseRedelivery().arm(static_cast<QWindow*>(target), static_cast<const QMouseEvent*>(event)->button());
+        releaseRedelivery().arm(static_cast<const QMouseEvent*>(event)->button());
     return true;
 }
 
