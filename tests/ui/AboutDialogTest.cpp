@@ -197,6 +197,26 @@ TEST_F(AboutCallersTest, AboutLinkFirstOnlyClosesTheStartUpPictureThenShowsTheAb
     EXPECT_EQ(SplashWindow::splashLifetime(), SplashWindow::kAboutLifetimeMs);
 }
 
+TEST_F(AboutCallersTest, AClickOnACandidateClosesTheStartUpPictureAndPlaysTheMove)
+{
+    ASSERT_TRUE(test::waitUntil(
+        [this] { return dialog->frameGeometry().width() == dialog->layout().expectedWindowWidth; }));
+    SplashWindow::showSplash(dialog.get());
+    const JosekiEngine& engine = dialog->controller().engine;
+    ASSERT_GT(engine.candidateCount, 0);
+    const VariationNode* before = engine.cursor;
+    const Point target = engine.candidates[0];
+    const Layout& layout = dialog->layout();
+    const QPoint pixel(layout.boardOriginX + target.col * layout.gridSpacing,
+                       layout.boardOriginY + target.row * layout.gridSpacing);
+
+    QTest::mousePress(dialog->windowHandle(), Qt::LeftButton, {}, pixel);
+    EXPECT_EQ(SplashWindow::currentSplash(), nullptr);
+    EXPECT_EQ(engine.cursor, before) << "the press itself does nothing more";
+    QTest::mouseRelease(dialog->windowHandle(), Qt::LeftButton, {}, pixel);
+    EXPECT_NE(engine.cursor, before) << "the release plays the move";
+}
+
 TEST(AboutHooksTest, NoStartUpPictureWhileTheSplashIsSwitchedOff)
 {
     test::testApplication();
