@@ -2,7 +2,7 @@
 
 #include "core/MessageService.h"
 #include "ui/GbkText.h"
-#include "ui/JosekiBrowserDialog.h"
+#include "ui/DialogResources.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SplashWindow.h"
 
@@ -73,7 +73,7 @@ HyperlinkSettings commonSettings(QWidget* parent, const QColor& normal, const QC
     settings.hoverColour = hover;
     settings.hasBackground = false;
     settings.useOwnCursor = true;
-    settings.cursor = JosekiBrowserDialog::boardCursor();
+    settings.cursor = DialogResources::boardCursor();
     return settings;
 }
 
