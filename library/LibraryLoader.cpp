@@ -24,8 +24,10 @@ namespace {
 
 constexpr char kBackslash = '\\';
 constexpr char kColon = ':';
+#if defined(_WIN32) || defined(__APPLE__)
 // Size of the buffer the platform fills with the executable's path.
 constexpr std::size_t kPathBufferSize = 260;
+#endif
 
 // Ends the process after a library problem that leaves nothing to read. The
 // status says failure; if the message service returns (tests), the caller
