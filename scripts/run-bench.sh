@@ -27,7 +27,9 @@ node bench/peer/parse.js "$work/library-utf8.sgf" 15 > "$work/peer.json"
 # Start-up: launch to the first frame painted with the library loaded.
 startups=()
 for _ in 1 2 3 4 5 6 7; do
-  startups+=("$(QT_QPA_PLATFORM=offscreen "$build"/joseki-browser-startup-probe)")
+  start=$(date +%s%N)
+  QT_QPA_PLATFORM=offscreen "$build"/joseki-browser-startup-probe
+  startups+=($(( ($(date +%s%N) - start) / 1000000 )))
 done
 
 node bench/report.js "$work/ours.json" "$work/peer.json" "${startups[@]}"

@@ -317,6 +317,9 @@ void JosekiBrowserDialog::paintEvent(QPaintEvent*)
         enableControl(kTenukiButton, frame.tenukiEnabled);
     QPainter painter(this);
     painter.drawImage(0, 0, frame.image);
+    painter.end();
+    if (hooks_.framePainted)
+        hooks_.framePainted(*this);
 }
 
 void JosekiBrowserDialog::resizeEvent(QResizeEvent* event)

@@ -32,6 +32,8 @@ struct DialogHooks {
     std::function<void(QWidget& owner)> openAcknowledgements;
     // The hidden 关 于 button: the About picture.
     std::function<void(QWidget& owner)> showAbout;
+    // A frame was drawn (start-up measurements hook in here).
+    std::function<void(const JosekiBrowserDialog& dialog)> framePainted;
 };
 
 // The main window: template 102 with its controls, the layout that fits the
