@@ -1,6 +1,7 @@
 #include "ui/JosekiBrowserApp.h"
 
 #include "library/LibraryLoader.h"
+#include "ui/PressEvents.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,20 +15,6 @@ JosekiBrowserApp* theApp = nullptr;
 
 const QColor kDialogBackground(206, 206, 206);
 const QColor kDialogText(0, 0, 0);
-
-bool isRelayedPress(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -79,7 +66,7 @@ int JosekiBrowserApp::showAppMessageBox(const std::string& gbkText, unsigned fla
 
 bool JosekiBrowserApp::preTranslate(QObject* target, QEvent* event)
 {
-    if (!relayToSplash || !isRelayedPress(event->type()))
+    if (!relayToSplash || !isKeyOrButtonPress(event->type()))
         return false;
     return relayToSplash(target, event);
 }

@@ -1,7 +1,7 @@
 #include "ui/controls/HyperlinkLabel.h"
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/controls/UrlOpener.h"
+#include "tests/ui/RecordingUrlOpener.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -24,21 +24,7 @@ const QColor kHover(255, 0, 0);
 const QColor kBackground(10, 200, 30);
 const QColor kParentColour(250, 250, 0);
 
-// Keeps the addresses a link would have opened.
-class RecordingUrlOpener : public UrlOpener {
-public:
-    RecordingUrlOpener() : previous_(UrlOpener::install(this)) {}
-    ~RecordingUrlOpener() override { UrlOpener::install(previous_); }
-    RecordingUrlOpener(const RecordingUrlOpener&) = delete;
-    RecordingUrlOpener& operator=(const RecordingUrlOpener&) = delete;
-
-    void open(const std::string& url) override { opened.push_back(url); }
-
-    std::vector<std::string> opened;
-
-private:
-    UrlOpener* previous_;
-};
+using test::RecordingUrlOpener;
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {

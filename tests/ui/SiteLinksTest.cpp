@@ -3,7 +3,7 @@
 #include "core/MessageService.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/GbkText.h"
-#include "ui/controls/UrlOpener.h"
+#include "tests/ui/RecordingUrlOpener.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,18 +18,7 @@
 namespace joseki {
 namespace {
 
-class RecordingUrlOpener : public UrlOpener {
-public:
-    RecordingUrlOpener() : previous_(UrlOpener::install(this)) {}
-    ~RecordingUrlOpener() override { UrlOpener::install(previous_); }
-    RecordingUrlOpener(const RecordingUrlOpener&) = delete;
-    RecordingUrlOpener& operator=(const RecordingUrlOpener&) = delete;
-    void open(const std::string& url) override { opened.push_back(url); }
-    std::vector<std::string> opened;
-
-private:
-    UrlOpener* previous_;
-};
+using test::RecordingUrlOpener;
 
 struct RecordedBox {
     std::string text;

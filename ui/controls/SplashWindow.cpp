@@ -1,5 +1,7 @@
 #include "ui/controls/SplashWindow.h"
 
+#include "ui/PressEvents.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -17,20 +19,6 @@ namespace {
 
 SplashWindow* shownSplash = nullptr;
 int lifetimeMs = SplashWindow::kStartupLifetimeMs;
-
-bool closesSplash(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // Delivers the release that follows a press taken at a top-level window.
 // Qt hands a release only to the widget that got the press (or to a mouse
@@ -180,7 +168,7 @@ void SplashWindow::hideSplash()
 
 bool SplashWindow::relayToSplash(QObject* target, const QEvent* event)
 {
-    if (shownSplash == nullptr || event == nullptr || !closesSplash(event->type()))
+    if (shownSplash == nullptr || event == nullptr || !isKeyOrButtonPress(event->type()))
         return false;
     hideSplash();
     const bool mousePress = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
