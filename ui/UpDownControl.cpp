@@ -59,7 +59,8 @@ void UpDownControl::stepBy(int delta)
 
 bool UpDownControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress) {
+    // The type first: the buddy may be half destroyed when other events arrive.
+    if (event->type() == QEvent::KeyPress && watched == buddy_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             stepBy(key == Qt::Key_Up ? 1 : -1);
