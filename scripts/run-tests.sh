@@ -27,7 +27,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-step "build" build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+step "build" build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJOSEKI_BUILD_RESGEN=OFF
 step "tests" ctest --test-dir build/test --output-on-failure -j"$jobs"
 step "default library check" build/test/tools/joseki-pack check data/joseki.sgf
 
@@ -36,7 +36,7 @@ step "sanitizer tests" ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 if [ -d tests/fuzz ]; then
   step "fuzz build" env CC=clang CXX=clang++ bash -c 'cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJOSEKI_BUILD_FUZZERS=ON -DJOSEKI_BUILD_UI=OFF -DJOSEKI_BUILD_TESTS=OFF >/dev/null && cmake --build build/fuzz -j'"$jobs"
-  step "fuzzing" tests/fuzz/run-fuzzers.sh build/fuzz "${JOSEKI_FUZZ_SECONDS:-30}"
+  step "fuzzing" tests/fuzz/run-fuzzers.sh build/fuzz "${JOSEKI_FUZZ_SECONDS:-20}"
 fi
 
 echo
