@@ -80,6 +80,9 @@ bool BoardPosition::removeIfWithoutLiberty(int col, int row)
 {
     if (!onBoard(col, row) || at(col, row) == kEmpty)
         return false;
+    // Most stones touch a liberty themselves; finding that needs no group walk.
+    if (emptyNeighbourCount(col, row) != 0)
+        return false;
     GroupList group; // filled up to the returned size
     const int size = collectGroup(col, row, group, true);
     if (size == 0)
