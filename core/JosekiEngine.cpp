@@ -1,5 +1,6 @@
 #include "core/JosekiEngine.h"
 
+#include "core/BookReplay.h"
 #include "core/MessageService.h"
 
 #include <algorithm>
@@ -20,15 +21,6 @@ constexpr std::size_t kLabelEntryLength = 4;
 constexpr std::size_t kEntrySeparatorLength = 2;
 
 bool isCoordinateLetter(char c) { return c >= 'a' && c <= 's'; }
-
-std::int8_t stoneCodeForColour(char color)
-{
-    if (color == 'B' || color == 'b')
-        return kBlack;
-    if (color == 'W' || color == 'w')
-        return kWhite;
-    return kEmpty;
-}
 
 } // namespace
 
@@ -199,17 +191,13 @@ void JosekiEngine::rebuildBoard()
     book.clear();
     for (std::int32_t i = 0; i < pathDepth; ++i) {
         for (VariationNode* p = pathStack[static_cast<std::size_t>(i)]; p != nullptr; p = p->firstChild) {
-            if (p != root && p->hasMove()) {
-                const std::int8_t code = stoneCodeForColour(p->color);
-                if (code == kEmpty) {
-                    // The label board keeps what it showed before.
-                    messages_.showMessageBox(kIllegalStone, mb::kOk);
-                    return;
-                }
-                int counter = stoneCount;
-                book.placeBookStone(p->col, p->row, code, counter);
-                stoneCount = counter;
+            int counter = stoneCount;
+            if (p != root && joseki::book::placeMove(book, *p, counter) == joseki::book::Placement::IllegalColour) {
+                // The label board keeps what it showed before.
+                messages_.showMessageBox(kIllegalStone, mb::kOk);
+                return;
             }
+            stoneCount = counter;
             if (p == cursor || p->hasSeveralChildren())
                 break;
         }

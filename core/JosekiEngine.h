@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BoardPosition.h"
+#include "core/Point.h"
 #include "core/VariationNode.h"
 
 #include <array>
@@ -24,12 +25,6 @@ inline constexpr int kListedBranches = 21;
 inline constexpr int kBranchReportLimit = 20;
 // Bytes of an excerpt shown under a data-error message.
 inline constexpr std::size_t kExcerptLimit = 127;
-
-struct Point {
-    std::int32_t col = kNoMove;
-    std::int32_t row = kNoMove;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // Owner of the library text and the variation tree, and of a cursor into it
 // with the book board, candidates and branch labels of the cursor node.

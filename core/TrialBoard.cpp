@@ -1,17 +1,10 @@
 #include "core/TrialBoard.h"
 
-#include <algorithm>
+#include "core/Rules.h"
+
 #include <cstddef>
 
 namespace joseki {
-
-namespace {
-
-std::size_t indexOf(int col, int row) { return static_cast<std::size_t>(pointIndex(col, row)); }
-
-std::int8_t opponentOf(std::int8_t colour) { return colour == kBlack ? kWhite : kBlack; }
-
-} // namespace
 
 void TrialBoard::restart()
 {
@@ -29,70 +22,41 @@ std::int8_t TrialBoard::colourOfMove(int k) const
     return ((baseStoneCount + k) % 2 != 0) ? kBlack : kWhite;
 }
 
-bool TrialBoard::isKoRetake(int col, int row) const
-{
-    return moveCount == koMoveCount && col == koPoint.col && row == koPoint.row &&
-           position.emptyNeighbourCount(col, row) == 0;
-}
-
-void TrialBoard::removeIfDead(int col, int row)
-{
-    int removed = 0;
-    if (position.removeGroupIfDead(col, row, &removed) == 0 && removed == 1) {
-        // A single stone taken: its point is the ko point of this move. With two
-        // such captures in one move the later one is kept.
-        koPoint = Move{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
-        koMoveCount = moveCount;
-    }
-}
-
-bool TrialBoard::hasFriendlyNeighbour(int col, int row, std::int8_t colour) const
-{
-    return std::any_of(kNeighbourOffsets.begin(), kNeighbourOffsets.end(), [&](const auto& offset) {
-        const int c = col + offset[0];
-        const int r = row + offset[1];
-        return onBoard(c, r) && position.at(c, r) == colour;
-    });
-}
-
 void TrialBoard::play(int col, int row)
 {
-    // The window only sends empty board points; anything else is refused so a
-    // stone is never overwritten and no array is indexed off the board.
-    if (!onBoard(col, row) || position.at(col, row) != kEmpty)
+    // The window only sends empty board points; the rule refuses anything else,
+    // so a stone is never overwritten and no array is indexed off the board.
+    if (moveCount >= kTrialMoveLimit)
         return;
-    if (moveCount >= kTrialMoveLimit || isKoRetake(col, row))
+    // Only the move right after a single capture can be a retake.
+    const Point koBan = moveCount == koMoveCount ? Point{koPoint.col, koPoint.row} : kNoMovePoint;
+    const rules::MoveResult result = rules::playMove(position.board, col, row, colourOfMove(moveCount + 1), koBan);
+    if (result.verdict != rules::Verdict::Played && result.verdict != rules::Verdict::Suicide)
         return;
 
     ++moveCount;
-    const std::int8_t colour = colourOfMove(moveCount);
-    const std::size_t index = indexOf(col, row);
-    position.board[index] = colour;
-    position.moveNumbers[index] = static_cast<std::int16_t>(moveCount);
+    position.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))] = static_cast<std::int16_t>(moveCount);
     moves[static_cast<std::size_t>(moveCount)] = Move{static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
-
-    // Opponent groups first, so a stone that captures is never judged a suicide.
-    const std::int8_t opponent = opponentOf(colour);
-    for (const auto& offset : kNeighbourOffsets) {
-        const int c = col + offset[0];
-        const int r = row + offset[1];
-        if (onBoard(c, r) && position.at(c, r) == opponent)
-            removeIfDead(c, r);
-    }
-
-    // Only a lone capturing stone can be retaken at once; with a friendly
-    // neighbour the retake would not restore the previous position.
-    if (koMoveCount == moveCount && hasFriendlyNeighbour(col, row, colour)) {
-        koMoveCount = -1;
-        koPoint.col = -1;
-    }
 
     // Suicide: the position is rebuilt as it was before this move. undo replays
     // only moves accepted before, none of them a suicide, so play and undo never
     // nest more than one level deep.
-    removeIfDead(col, row);
-    if (position.at(col, row) == kEmpty)
+    if (result.verdict == rules::Verdict::Suicide) {
         undo();
+        return;
+    }
+    if (onBoard(result.singleCapture)) {
+        // A single stone taken: its point is the ko point of this move, unless
+        // the capturing stone has a friendly neighbour, when a retake would not
+        // restore the previous position.
+        koPoint = Move{static_cast<std::int16_t>(result.singleCapture.col),
+                       static_cast<std::int16_t>(result.singleCapture.row)};
+        koMoveCount = moveCount;
+        if (result.joinsFriend) {
+            koMoveCount = -1;
+            koPoint.col = -1;
+        }
+    }
 }
 
 void TrialBoard::undo()

@@ -9,8 +9,9 @@ namespace joseki {
 
 inline constexpr int kTrialMoveLimit = 99;
 
-// The user's own moves from a book position: turn, captures, ko, suicide and
-// undo by replay. Owns no heap memory.
+// The user's own moves from a book position: turn, history and undo by
+// replay, under the normal rule of core/Rules.h (captures, ko, suicide).
+// Owns no heap memory.
 class TrialBoard {
 public:
     struct Move {
@@ -33,22 +34,13 @@ public:
     // Colour of the k-th trial move (1-based): black when baseStoneCount + k is odd.
     std::int8_t colourOfMove(int k) const;
 
-    std::array<std::int8_t, kPointCount> startBoard{};
+    Stones startBoard{};
     BoardPosition position;              // `board` and `moveNumbers` of the trial
     std::int32_t baseStoneCount = 0;
     std::int32_t moveCount = 0;
     std::array<Move, kTrialMoveLimit + 1> moves{}; // entry 0 unused
     Move koPoint{};
     std::int32_t koMoveCount = -1;
-
-private:
-    // True when (col,row) retakes the single stone captured by the previous move.
-    bool isKoRetake(int col, int row) const;
-    // Removes the group at (col,row) if it has no liberty; a single stone taken
-    // becomes the ko point of the current move.
-    void removeIfDead(int col, int row);
-    // True when an on-board orthogonal neighbour of (col,row) holds the colour.
-    bool hasFriendlyNeighbour(int col, int row, std::int8_t colour) const;
 };
 
 } // namespace joseki

@@ -1,5 +1,6 @@
 #include "ui/BoardPainter.h"
 
+#include "core/Coordinates.h"
 #include "ui/BoardTextures.h"
 #include "ui/StoneImageCache.h"
 
@@ -31,10 +32,6 @@ constexpr std::array<int, 3> kStarLines = {3, 9, 15};
 constexpr int kStarHalf = 2; // the square runs from centre - 2 to centre + 2
 constexpr int kStarSide = 2 * kStarHalf + 1;
 
-// Column letters: I is used, K is left out.
-constexpr std::array<char, kBoardSize> kColumnLetters = {
-    'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T',
-};
 constexpr int kLetterShiftDivisor = 10;
 constexpr int kLetterLiftDivisor = 2;
 constexpr int kRowNumberGapDivisor = 5;
@@ -139,8 +136,8 @@ void BoardPainter::drawCoordinates()
     const int spacing = layout_.gridSpacing;
     for (int j = 0; j < kBoardSize; ++j) {
         drawTextAt(centreX(j) - spacing / kLetterShiftDivisor, layout_.boardOriginY - spacing / kLetterLiftDivisor,
-                   std::string(1, kColumnLetters[static_cast<std::size_t>(j)]));
-        const std::string number = std::to_string(kBoardSize - j);
+                   std::string(1, coordinates::boardLetter(j)));
+        const std::string number = std::to_string(coordinates::boardRowNumber(j));
         const int digits = static_cast<int>(number.size());
         drawTextAt(centreX(kLastLine) + spacing / kRowNumberGapDivisor + kRowNumberGap - kRowNumberShiftPerDigit * digits,
                    centreY(j) - spacing / kRowNumberLiftDivisor, number);

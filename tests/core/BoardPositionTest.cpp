@@ -1,15 +1,17 @@
+#include "core/BoardDiagram.h"
 #include "core/BoardPosition.h"
-#include "tests/support/BoardDiagram.h"
 
 #include <gtest/gtest.h>
 
 namespace joseki {
 namespace {
 
-using test::diagramCols;
-using test::diagramOf;
-using test::diagramRows;
-using test::setDiagram;
+// The position a diagram shows, with no move numbers.
+void setDiagram(BoardPosition& position, const std::string& text)
+{
+    position.clear();
+    position.board = diagram::parse(text);
+}
 
 struct BookCase {
     const char* name;
@@ -86,11 +88,9 @@ TEST_P(BookCaptureTest, PlacesAndCaptures)
     position.placeBookStone(c.col, c.row, c.colour, counter);
     EXPECT_EQ(counter, 8);
     EXPECT_EQ(position.moveNumbers[static_cast<std::size_t>(pointIndex(c.col, c.row))], 8);
-    EXPECT_EQ(diagramOf(position, diagramCols(c.before), diagramRows(c.before)), diagramOf([&] {
-                  BoardPosition expected;
-                  setDiagram(expected, c.after);
-                  return expected;
-              }(), diagramCols(c.before), diagramRows(c.before)));
+    const int cols = diagram::cols(c.before);
+    const int rows = diagram::rows(c.before);
+    EXPECT_EQ(diagram::print(position.board, cols, rows), diagram::print(diagram::parse(c.after), cols, rows));
 }
 
 INSTANTIATE_TEST_SUITE_P(Book, BookCaptureTest, ::testing::ValuesIn(kBookCases),

@@ -1,7 +1,8 @@
 #include "TreeChecker.h"
 
-#include "core/BoardPosition.h"
+#include "core/Coordinates.h"
 #include "core/JosekiEngine.h"
+#include "core/Rules.h"
 #include "core/VariationNode.h"
 
 #include <algorithm>
@@ -12,10 +13,6 @@
 namespace joseki::pack {
 
 namespace {
-
-using Stones = std::array<std::int8_t, kPointCount>;
-
-enum class Placement { Placed, Occupied, Suicide };
 
 // Naming a node walks up to the root, so a pathological tree with a problem
 // at every deep node would take quadratic time; past this many lines only a count is kept.
@@ -47,8 +44,6 @@ private:
     std::size_t unlisted_ = 0;
 };
 
-std::int8_t stoneOf(char color) { return color == 'B' ? kBlack : kWhite; }
-
 std::size_t childCount(const VariationNode* node)
 {
     std::size_t count = 0;
@@ -57,67 +52,9 @@ std::size_t childCount(const VariationNode* node)
     return count;
 }
 
-// The stones of the group at (col,row); `liberties` gets its count of empty neighbour points.
-std::vector<int> groupAt(const Stones& stones, int col, int row, int& liberties)
-{
-    const std::int8_t colour = stones[static_cast<std::size_t>(pointIndex(col, row))];
-    std::vector<int> group;
-    std::vector<int> open{pointIndex(col, row)};
-    std::set<int> seen{pointIndex(col, row)};
-    std::set<int> empty;
-    while (!open.empty()) {
-        const int point = open.back();
-        open.pop_back();
-        group.push_back(point);
-        for (const auto& offset : kNeighbourOffsets) {
-            const int c = point / kBoardSize + offset[0];
-            const int r = point % kBoardSize + offset[1];
-            if (!onBoard(c, r))
-                continue;
-            const int next = pointIndex(c, r);
-            const std::int8_t there = stones[static_cast<std::size_t>(next)];
-            if (there == kEmpty)
-                empty.insert(next);
-            else if (there == colour && seen.insert(next).second)
-                open.push_back(next);
-        }
-    }
-    liberties = static_cast<int>(empty.size());
-    return group;
-}
-
-// Plays a stone by normal rules: opponent groups left without liberties are
-// taken; a stone whose own group then has none is a suicide and is not kept.
-Placement play(Stones& stones, int col, int row, std::int8_t colour)
-{
-    std::int8_t& target = stones[static_cast<std::size_t>(pointIndex(col, row))];
-    if (target != kEmpty)
-        return Placement::Occupied;
-    target = colour;
-    for (const auto& offset : kNeighbourOffsets) {
-        const int c = col + offset[0];
-        const int r = row + offset[1];
-        if (!onBoard(c, r) || stones[static_cast<std::size_t>(pointIndex(c, r))] == kEmpty
-            || stones[static_cast<std::size_t>(pointIndex(c, r))] == colour)
-            continue;
-        int liberties = 0;
-        const std::vector<int> group = groupAt(stones, c, r, liberties);
-        if (liberties == 0)
-            for (const int point : group)
-                stones[static_cast<std::size_t>(point)] = kEmpty;
-    }
-    int liberties = 0;
-    groupAt(stones, col, row, liberties);
-    if (liberties == 0) {
-        target = kEmpty;
-        return Placement::Suicide;
-    }
-    return Placement::Placed;
-}
-
 std::string pointName(const VariationNode* node)
 {
-    return std::string{static_cast<char>('a' + node->col), static_cast<char>('a' + node->row)};
+    return {coordinates::sgfLetter(node->col), coordinates::sgfLetter(node->row)};
 }
 
 void checkChildren(const VariationNode* node, Report& report)
@@ -140,10 +77,11 @@ void checkMove(const VariationNode* node, Stones& stones, char& lastColour, Repo
         report.add(node, std::string(1, node->color) + " plays twice in a row");
     lastColour = node->color;
     if (node->hasMove()) {
-        const Placement result = play(stones, node->col, node->row, stoneOf(node->color));
-        if (result == Placement::Occupied)
+        // Normal rules without ko: the checker follows one line, not a game.
+        const rules::Verdict verdict = rules::playMove(stones, node->col, node->row, stoneForColourLetter(node->color)).verdict;
+        if (verdict == rules::Verdict::Occupied)
             report.add(node, "a move to an occupied point");
-        else if (result == Placement::Suicide)
+        else if (verdict == rules::Verdict::Suicide)
             report.add(node, "a suicide move");
     } else if (node->col != kNoMove || node->row != kNoMove) {
         report.add(node, "a move half off the board, shown as none");
