@@ -37,7 +37,8 @@ void BM_LoadLibrary(benchmark::State& state)
         engine.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(kContainerTextLength));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(kContainerTextLength));
 }
 BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond);
 

@@ -28,7 +28,7 @@ constexpr int kBoardLast = kBoardSize - 1;
 // A small deterministic generator: the same numbers on every platform.
 class Random {
 public:
-    explicit Random(std::uint32_t seed) : state_(seed == 0 ? 1 : seed) {}
+    explicit Random(std::uint32_t seed) : state_(seed == 0 ? 1 : seed) { }
     std::uint32_t next()
     {
         state_ ^= state_ << 13;
@@ -44,9 +44,9 @@ private:
 };
 
 const std::array<const char*, 8> kPhrases = {
-    "此处双方各有所得，形成两分。", "黑棋取得实地，白棋获得外势。", "白棋抢先占据大场，局面平稳。",
+    "此处双方各有所得，形成两分。",     "黑棋取得实地，白棋获得外势。", "白棋抢先占据大场，局面平稳。",
     "这是实战中常见的应对，值得记住。", "若贪吃角部，则外面将被封锁。", "黑棋的选择取决于周围的配置。",
-    "白棋可以脱先他投，保留变化。", "此后双方都应注意棋形的弱点。",
+    "白棋可以脱先他投，保留变化。",     "此后双方都应注意棋形的弱点。",
 };
 constexpr int kPhrasesPerBranch = 3;
 const std::array<const char*, 4> kNames = {"星位定式", "小目定式", "三三定式", "高目定式"};
@@ -55,13 +55,10 @@ struct Frame {
     TrialBoard board; // the position reached so far on this line
     int turn = 0;     // moves of the line so far, tenuki included
     int corner = 0;
-    int level = 0;    // branch points passed on the way here
+    int level = 0; // branch points passed on the way here
 };
 
-std::string pointText(int col, int row)
-{
-    return {static_cast<char>('a' + col), static_cast<char>('a' + row)};
-}
+std::string pointText(int col, int row) { return {static_cast<char>('a' + col), static_cast<char>('a' + row)}; }
 
 // Maps a point of the upper-right corner region to one of the four corners.
 void toCorner(int corner, int& col, int& row)
@@ -74,7 +71,7 @@ void toCorner(int corner, int& col, int& row)
 
 class Writer {
 public:
-    Writer(std::size_t bytes, std::uint32_t seed) : limit_(bytes), random_(seed) {}
+    Writer(std::size_t bytes, std::uint32_t seed) : limit_(bytes), random_(seed) { }
 
     std::string run()
     {
@@ -158,8 +155,8 @@ private:
             int row = random_.below(kCornerSpan);
             toCorner(frame.corner, col, row);
             const int index = pointIndex(col, row);
-            if (frame.board.position.at(col, row) == kEmpty
-                && std::find(points.begin(), points.end(), index) == points.end())
+            if (frame.board.position.at(col, row) == kEmpty &&
+                std::find(points.begin(), points.end(), index) == points.end())
                 points.push_back(index);
         }
         if (points.size() < 2)

@@ -39,8 +39,9 @@ Stones parse(std::string_view diagram)
             if (!onBoard(c, r))
                 continue;
             const char cell = lines[row][col];
-            stones[static_cast<std::size_t>(pointIndex(c, r))] =
-                cell == kBlackCell ? kBlack : cell == kWhiteCell ? kWhite : kEmpty;
+            stones[static_cast<std::size_t>(pointIndex(c, r))] = cell == kBlackCell   ? kBlack
+                                                                 : cell == kWhiteCell ? kWhite
+                                                                                      : kEmpty;
         }
     }
     return stones;
@@ -51,7 +52,8 @@ std::string print(const Stones& stones, int cols, int rows)
     std::string out;
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < cols; ++col)
-            out.push_back(onBoard(col, row) ? cellOf(stones[static_cast<std::size_t>(pointIndex(col, row))]) : kEmptyCell);
+            out.push_back(onBoard(col, row) ? cellOf(stones[static_cast<std::size_t>(pointIndex(col, row))])
+                                            : kEmptyCell);
         out.push_back('\n');
     }
     return out;

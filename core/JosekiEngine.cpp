@@ -144,8 +144,8 @@ void JosekiEngine::parseBranchLabels()
     const std::size_t length = std::strlen(info);
     std::size_t pos = 0;
     for (;;) {
-        if (length - pos < kLabelEntryLength || !isCoordinateLetter(info[pos]) || !isCoordinateLetter(info[pos + 1])
-            || info[pos + 2] != ':') {
+        if (length - pos < kLabelEntryLength || !isCoordinateLetter(info[pos]) || !isCoordinateLetter(info[pos + 1]) ||
+            info[pos + 2] != ':') {
             reportDataError(kBadBranchInfo, info);
             return;
         }
@@ -206,7 +206,8 @@ void JosekiEngine::rebuildBoard()
     for (std::int32_t i = 0; i < branchLabelCount; ++i) {
         const Point& label = branchLabels[static_cast<std::size_t>(i)];
         if (onBoard(label.col, label.row))
-            labelBoard[static_cast<std::size_t>(pointIndex(label.col, label.row))] = branchLabelChars[static_cast<std::size_t>(i)];
+            labelBoard[static_cast<std::size_t>(pointIndex(label.col, label.row))] =
+                branchLabelChars[static_cast<std::size_t>(i)];
     }
 }
 

@@ -68,10 +68,10 @@ public:
     bool isLoaded() const { return root != nullptr; }
 
     // --- published fields ---
-    std::unique_ptr<char[]> textBuffer;  // the library text, NUL-terminated
-    std::size_t textBufferSize = 0;      // bytes allocated in textBuffer
-    const char* readPos = nullptr;       // the reader's position in textBuffer
-    VariationNode* root = nullptr;       // owned
+    std::unique_ptr<char[]> textBuffer;    // the library text, NUL-terminated
+    std::size_t textBufferSize = 0;        // bytes allocated in textBuffer
+    const char* readPos = nullptr;         // the reader's position in textBuffer
+    VariationNode* root = nullptr;         // owned
     std::vector<VariationNode*> pathStack; // [0] = root, then every chosen child
     VariationNode* lastChoice = nullptr;
     std::int32_t pathDepth = 0;
@@ -82,7 +82,7 @@ public:
     std::array<Point, kBranchListCapacity> branchLabels{};
     std::array<char, kBranchListCapacity> branchLabelChars{};
     std::int32_t branchLabelCount = 0;
-    BoardPosition book;                  // `board` and `moveNumbers` of the book
+    BoardPosition book; // `board` and `moveNumbers` of the book
     std::array<char, kPointCount> labelBoard{};
 
     // The child of `node` at (col,row), or null: the first in sibling order.

@@ -28,10 +28,7 @@ struct Point {
 inline constexpr Point kNoMovePoint{kNoMove, kNoMove};
 
 // True for a point of the 19x19 board (the no-move marker is not one).
-inline constexpr bool onBoard(int col, int row)
-{
-    return col >= 0 && col < kBoardSize && row >= 0 && row < kBoardSize;
-}
+inline constexpr bool onBoard(int col, int row) { return col >= 0 && col < kBoardSize && row >= 0 && row < kBoardSize; }
 inline constexpr bool onBoard(Point p) { return onBoard(p.col, p.row); }
 
 // Index of a point in every per-point array: column-major.

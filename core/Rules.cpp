@@ -226,10 +226,9 @@ int atariCount(const Stones& stones, int col, int row)
         return 0;
     const std::int8_t opponent = opponentOf(stones[at(col, row)]);
     const NeighbourGroups around = neighbourGroups(stones, col, row);
-    return static_cast<int>(std::count_if(around.groups.begin(), around.groups.begin() + around.count,
-                                          [opponent](const GroupSummary& g) {
-                                              return g.colour == opponent && g.liberties == 1;
-                                          }));
+    return static_cast<int>(
+        std::count_if(around.groups.begin(), around.groups.begin() + around.count,
+                      [opponent](const GroupSummary& g) { return g.colour == opponent && g.liberties == 1; }));
 }
 
 } // namespace joseki::rules

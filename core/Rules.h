@@ -88,10 +88,10 @@ MoveResult playMove(Stones& stones, int col, int row, std::int8_t colour, Point 
 
 // One group touching a point.
 struct GroupSummary {
-    Point anchor;            // its stone next to the point, first in neighbour order
+    Point anchor; // its stone next to the point, first in neighbour order
     std::int8_t colour = kEmpty;
     int stones = 0;
-    int liberties = 0;       // distinct empty points
+    int liberties = 0; // distinct empty points
 };
 
 // The distinct groups next to (col,row), in neighbour order of their first contact.

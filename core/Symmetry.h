@@ -11,8 +11,8 @@
 //
 // Symmetry s (0..7) is a set of flags: it first swaps col and row when it
 // holds kTranspose, then mirrors col (col -> 18 - col) when it holds
-// kMirrorCol and row when it holds kMirrorRow; 0 is the identity. The no-move marker stays itself under every symmetry. For keys
-// over a whole board, `indexMap(s)` gives the image of every point index at once.
+// kMirrorCol and row when it holds kMirrorRow; 0 is the identity. The no-move marker stays itself under every symmetry.
+// For keys over a whole board, `indexMap(s)` gives the image of every point index at once.
 namespace joseki::symmetry {
 
 inline constexpr int kCount = 8;

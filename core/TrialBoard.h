@@ -35,7 +35,7 @@ public:
     std::int8_t colourOfMove(int k) const;
 
     Stones startBoard{};
-    BoardPosition position;              // `board` and `moveNumbers` of the trial
+    BoardPosition position; // `board` and `moveNumbers` of the trial
     std::int32_t baseStoneCount = 0;
     std::int32_t moveCount = 0;
     std::array<Move, kTrialMoveLimit + 1> moves{}; // entry 0 unused

@@ -13,7 +13,13 @@ using OwnedText = std::unique_ptr<char[]>;
 OwnedText makeText(const char* bytes, std::size_t n);
 
 // Mark kinds as stored in NodeMark::kind.
-enum MarkKind : std::int32_t { kMarkTriangle = 10, kMarkCircle = 11, kMarkSquare = 12, kMarkSelect = 13, kMarkCross = 14 };
+enum MarkKind : std::int32_t {
+    kMarkTriangle = 10,
+    kMarkCircle = 11,
+    kMarkSquare = 12,
+    kMarkSelect = 13,
+    kMarkCross = 14
+};
 
 // One mark record of a node (kept, never drawn).
 struct NodeMark {
@@ -32,16 +38,16 @@ struct NodeMark {
 // subtree and its nextSibling chain; deleting it frees all of them, iteratively,
 // so no tree shape can exhaust the stack.
 struct VariationNode {
-    char color = 0;           // 'B' or 'W' from the move property; 0 without one
-    std::uint8_t col = 19;    // 0..18, or 19 for no move
+    char color = 0;        // 'B' or 'W' from the move property; 0 without one
+    std::uint8_t col = 19; // 0..18, or 19 for no move
     std::uint8_t row = 19;
     OwnedText name;
     OwnedText comment;
     OwnedText whiteSetup;
     OwnedText blackSetup;
     OwnedText branchInfo;
-    NodeMark* marks = nullptr;          // owned list, in file order
-    NodeMark* lastMark = nullptr;       // end of that list, for appending
+    NodeMark* marks = nullptr;    // owned list, in file order
+    NodeMark* lastMark = nullptr; // end of that list, for appending
     VariationNode* parent = nullptr;
     VariationNode* nextSibling = nullptr; // owned
     VariationNode* firstChild = nullptr;  // owned

@@ -12,8 +12,8 @@
 #if defined(_WIN32)
 #include <windows.h>
 #elif defined(__APPLE__)
-#include <mach-o/dyld.h>
 #include <cstdint>
+#include <mach-o/dyld.h>
 #endif
 
 namespace joseki {
@@ -32,10 +32,7 @@ constexpr std::size_t kPathBufferSize = 260;
 // Ends the process after a library problem that leaves nothing to read. The
 // status says failure; if the message service returns (tests), the caller
 // stops reading at once.
-void endAfterFatalReport(JosekiEngine& engine)
-{
-    engine.messages().exitProcess(kFatalLibraryExitStatus);
-}
+void endAfterFatalReport(JosekiEngine& engine) { engine.messages().exitProcess(kFatalLibraryExitStatus); }
 
 // Warns once for every backslash that does not start the "\:" escape. Every
 // 0x5C byte counts, also the second byte of a double-byte character.

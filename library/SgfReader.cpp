@@ -113,7 +113,7 @@ struct SgfReader::SequenceFrame {
     VariationNode* previousVariation = nullptr;
 };
 
-SgfReader::SgfReader(JosekiEngine& engine) : engine_(engine) {}
+SgfReader::SgfReader(JosekiEngine& engine) : engine_(engine) { }
 
 void SgfReader::skipWhitespace() { engine_.readPos = skipWhitespaceFrom(engine_.readPos); }
 
@@ -152,7 +152,8 @@ bool SgfReader::readProperty(char (&identifier)[kIdentifierBufferSize], char (&v
     // extent meaningless, so they count as a missing bracket.
     const char* open = std::strchr(start, kOpenValue);
     const char* firstClose = std::strchr(start, kCloseValue);
-    const char* close = (open != nullptr && firstClose != nullptr && firstClose > open) ? valueRunEnd(firstClose) : nullptr;
+    const char* close =
+        (open != nullptr && firstClose != nullptr && firstClose > open) ? valueRunEnd(firstClose) : nullptr;
     if (close == nullptr) {
         failFatally(kMessageFileError, start);
         return false;

@@ -72,6 +72,7 @@ void substitute(unsigned char* s, const TextScrambler::Table& table)
 } // namespace
 
 // Chosen once for this program; every container depends on these values.
+// clang-format off
 const TextScrambler::Table TextScrambler::keyTable = {
     0xBA, 0xB4, 0xA9, 0xE9, 0xA0, 0x7F, 0x67, 0xB8, 0xB7, 0x60, 0x0B, 0xF1, 0x45, 0x86, 0x0E, 0x78,
     0x57, 0xD0, 0xAA, 0x43, 0x45, 0xF1, 0x21, 0xB1, 0xE1, 0x5B, 0xF8, 0xEB, 0x1F, 0x07, 0x30, 0xF9,
@@ -90,6 +91,7 @@ const TextScrambler::Table TextScrambler::keyTable = {
     0xB7, 0x4A, 0xF7, 0x89, 0x52, 0x6E, 0xEB, 0x1E, 0x28, 0x01, 0xF6, 0xA1, 0xE5, 0x3E, 0x0E, 0x81,
     0xE5, 0xC6, 0xC1, 0x69, 0x1A, 0x9B, 0x96, 0x69, 0x85, 0x29, 0x75, 0xD1, 0xC3, 0x85, 0xBF, 0x95,
 };
+// clang-format on
 
 void TextScrambler::buildTables()
 {
@@ -132,7 +134,8 @@ void TextScrambler::descramble(char* text)
     ensureTables();
     unsigned char* s = bytesOf(text);
     for (std::size_t i = 0; s[i] != 0; ++i)
-        s[i] = static_cast<unsigned char>((s[i] + (kNonZeroValues - 1u) - keyTable[i & kIndexMask]) % kNonZeroValues + 1u);
+        s[i] =
+            static_cast<unsigned char>((s[i] + (kNonZeroValues - 1u) - keyTable[i & kIndexMask]) % kNonZeroValues + 1u);
     substitute(s, gInverse);
     rotateTriplesBack(s);
 }

@@ -139,7 +139,8 @@ void BoardPainter::drawCoordinates()
                    std::string(1, coordinates::boardLetter(j)));
         const std::string number = std::to_string(coordinates::boardRowNumber(j));
         const int digits = static_cast<int>(number.size());
-        drawTextAt(centreX(kLastLine) + spacing / kRowNumberGapDivisor + kRowNumberGap - kRowNumberShiftPerDigit * digits,
+        drawTextAt(centreX(kLastLine) + spacing / kRowNumberGapDivisor + kRowNumberGap -
+                       kRowNumberShiftPerDigit * digits,
                    centreY(j) - spacing / kRowNumberLiftDivisor, number);
     }
 }
@@ -253,7 +254,8 @@ void BoardPainter::drawTextAt(int x, int y, const std::string& text, const QColo
     }
     const QFontMetrics metrics = painter_.fontMetrics();
     if (opaqueBackground != nullptr)
-        painter_.fillRect(x, y, metrics.horizontalAdvance(shown), metrics.ascent() + metrics.descent(), *opaqueBackground);
+        painter_.fillRect(x, y, metrics.horizontalAdvance(shown), metrics.ascent() + metrics.descent(),
+                          *opaqueBackground);
     painter_.setPen(textColour_);
     // The position names the top-left corner of the text cell; Qt draws from the baseline.
     painter_.drawText(QPoint(x, y + metrics.ascent()), shown);

@@ -30,10 +30,10 @@ struct PaintInput {
 
 // One frame and what the window must take over from it.
 struct PaintResult {
-    QImage image;                  // the whole client area, Format_RGB32
-    int boardTexture = 0;          // the texture index normalised to 0..2
+    QImage image;                    // the whole client area, Format_RGB32
+    int boardTexture = 0;            // the texture index normalised to 0..2
     bool tenukiStateDecided = false; // a book position was painted: apply tenukiEnabled
-    bool tenukiEnabled = false;    // a tenuki continuation exists
+    bool tenukiEnabled = false;      // a tenuki continuation exists
 };
 
 // Draws the board area of the main window: background, wood, border, grid,

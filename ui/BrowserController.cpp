@@ -48,8 +48,7 @@ std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
 
 BrowserController::BrowserController(BrowserView& view, MessageService& messages, LibraryLoad load)
     : engine(messages), view_(view), messages_(messages), load_(std::move(load))
-{
-}
+{ }
 
 void BrowserController::initialise()
 {

@@ -27,19 +27,19 @@ public:
 
     // --- commands (each does nothing before the library is loaded or after a
     // stop; those that move the cursor also need the load to have given a tree) ---
-    void onCollectStones();               // 收子
-    void onUpBranch();                    // 上分支
-    void onTenuki();                      // 脱先
-    void onAutoPlay();                    // 自动进行
-    void onMoveNumberChoice(int index);   // combo 1029 selection changed
-    void onTrialStart();                  // 试下 / 重新试下
-    void onTrialEnd();                    // 试下结束
-    void onOptionToggled();               // 坐标 / 棋盘纹
-    void choosePoint(int col, int row);   // left click on a board point
-    void onBack();                        // "<" and right click on the board
-    void onNext();                        // ">"
-    void onTrialRestart();                // hidden 重新试下
-    void onHelp();                        // hidden 帮 助
+    void onCollectStones();             // 收子
+    void onUpBranch();                  // 上分支
+    void onTenuki();                    // 脱先
+    void onAutoPlay();                  // 自动进行
+    void onMoveNumberChoice(int index); // combo 1029 selection changed
+    void onTrialStart();                // 试下 / 重新试下
+    void onTrialEnd();                  // 试下结束
+    void onOptionToggled();             // 坐标 / 棋盘纹
+    void choosePoint(int col, int row); // left click on a board point
+    void onBack();                      // "<" and right click on the board
+    void onNext();                      // ">"
+    void onTrialRestart();              // hidden 重新试下
+    void onHelp();                      // hidden 帮 助
     // First tick of timer 1: welcome text, move-number choice, load, refresh.
     void completeStartup();
 
@@ -76,7 +76,7 @@ public:
     int boardTexture = 0;
     int trialMode = 0;
     bool loaded = false;
-    Rect frameRect{};   // set by the layout step; invalidated by refreshControls
+    Rect frameRect{}; // set by the layout step; invalidated by refreshControls
 
 private:
     void readValuesFromControls();

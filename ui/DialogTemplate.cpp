@@ -51,8 +51,8 @@ constexpr std::array<ControlTemplate, 23> kControls{{
 
 constexpr const char* kCaption = "Kavo围棋定式大全 4.1 版    \t\t网上对弈，现学现用，如虎添翼";
 
-constexpr std::array<const char*, 6> kMoveNumberEntries{
-    "不显示", "最后1手", "最后2手", "最后5手", "最后10手", "显示全部"};
+constexpr std::array<const char*, 6> kMoveNumberEntries{"不显示",  "最后1手",  "最后2手",
+                                                        "最后5手", "最后10手", "显示全部"};
 
 constexpr const char* kControlIdProperty = "controlId";
 

@@ -12,15 +12,15 @@ namespace joseki {
 
 // What sort of widget stands for a control of the main dialog.
 enum class ControlKind {
-    CommentEdit,    // multi-line read-only edit with a vertical scroll bar
-    SunkenText,     // static text with a sunken edge
-    PlainText,      // static text, left-aligned, no wrapping
-    SunkenPanel,    // empty sunken static that holds other controls
-    Picture,        // static picture of a bitmap resource
+    CommentEdit, // multi-line read-only edit with a vertical scroll bar
+    SunkenText,  // static text with a sunken edge
+    PlainText,   // static text, left-aligned, no wrapping
+    SunkenPanel, // empty sunken static that holds other controls
+    Picture,     // static picture of a bitmap resource
     PushButton,
     FlatButton,
-    SpeedEdit,      // centred read-only single-line edit
-    UpDown,         // arrows stepping the control before it
+    SpeedEdit, // centred read-only single-line edit
+    UpDown,    // arrows stepping the control before it
     DropDownList,
     CheckBox,
     TriStateButton, // push-like, three states

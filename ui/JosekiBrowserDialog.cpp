@@ -50,7 +50,6 @@ constexpr const char* kNumberFace = "Arial";
 constexpr int kNumberWeight = 900;
 constexpr int kCoordinateWeight = 400;
 
-
 #ifdef Q_OS_WIN
 // Command identifier of the acknowledgement entry in the system menu.
 constexpr UINT kAcknowledgementCommand = 16;
@@ -81,16 +80,14 @@ void colourPanel(QWidget* widget)
 
 JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load,
                                          DialogHooks hooks, QWidget* parent)
-    : QDialog(parent), hooks_(std::move(hooks)), messages_(messages),
-      controller_(*this, messages, std::move(load))
+    : QDialog(parent), hooks_(std::move(hooks)), messages_(messages), controller_(*this, messages, std::move(load))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(gbkToQString(DialogTemplate::caption()));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFixedSize(dialogUnitsToPixelsX(DialogTemplate::kWidthUnits),
-                 dialogUnitsToPixelsY(DialogTemplate::kHeightUnits));
+    setFixedSize(dialogUnitsToPixelsX(DialogTemplate::kWidthUnits), dialogUnitsToPixelsY(DialogTemplate::kHeightUnits));
 
     createControls();
     connectCommands();
@@ -161,8 +158,8 @@ void JosekiBrowserDialog::connectCommands()
 
 void JosekiBrowserDialog::initialiseDialog()
 {
-    writeExchangedValues(ExchangedValues{controller_.autoPlaySpeed, controller_.showCoordinates,
-                                         controller_.boardTexture});
+    writeExchangedValues(
+        ExchangedValues{controller_.autoPlaySpeed, controller_.showCoordinates, controller_.boardTexture});
     // The acknowledgement entry lives in the background's context menu here
     // (and in the system menu on Windows, added once the window exists).
     setWindowIcon(DialogResources::appIcon());
@@ -308,9 +305,15 @@ void JosekiBrowserDialog::paintEvent(QPaintEvent*)
         scheduleSizeFix();
         return;
     }
-    const PaintInput input{controller_.engine,         controller_.trialBoard, controller_.moveNumberMode,
-                           controller_.showCoordinates, controller_.boardTexture, controller_.trialMode,
-                           layout_,                     numberFont_,            coordinateFont_};
+    const PaintInput input{controller_.engine,
+                           controller_.trialBoard,
+                           controller_.moveNumberMode,
+                           controller_.showCoordinates,
+                           controller_.boardTexture,
+                           controller_.trialMode,
+                           layout_,
+                           numberFont_,
+                           coordinateFont_};
     const PaintResult frame = BoardPainter::paintBoard(input, size());
     controller_.boardTexture = frame.boardTexture;
     if (frame.tenukiStateDecided)
@@ -480,8 +483,8 @@ bool JosekiBrowserDialog::eventFilter(QObject* watched, QEvent* event)
 bool JosekiBrowserDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
     const auto* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (static_cast<UINT>(msg->wParam) & kSystemCommandMask) ==
-                                             kAcknowledgementCommand) {
+    if (msg->message == WM_SYSCOMMAND &&
+        (static_cast<UINT>(msg->wParam) & kSystemCommandMask) == kAcknowledgementCommand) {
         openAcknowledgements();
         *result = 0;
         return true;

@@ -44,8 +44,8 @@ class JosekiBrowserDialog : public QDialog, public BrowserView {
 public:
     // Creates the window at its template size and initialises it; the library
     // is loaded by `load` on the first tick of the start-up timer.
-    JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load,
-                        DialogHooks hooks = {}, QWidget* parent = nullptr);
+    JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load, DialogHooks hooks = {},
+                        QWidget* parent = nullptr);
     ~JosekiBrowserDialog() override;
 
     BrowserController& controller() { return controller_; }

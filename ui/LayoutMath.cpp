@@ -108,11 +108,13 @@ int mulDiv(int value, int numerator, int denominator)
 
 Rect placeBesideScaledBoard(int controlId, Rect r, float s, const Layout& layout)
 {
-    const int dy = static_cast<int>(static_cast<double>(r.top - layout.boardOriginY) * ((s - 1.0f) * kDropPerScaledPixel));
+    const int dy =
+        static_cast<int>(static_cast<double>(r.top - layout.boardOriginY) * ((s - 1.0f) * kDropPerScaledPixel));
     const float dropBase = s < kNearScaleLimit ? kNearDropBase : kFarDropBase;
     const int dv = static_cast<int>(static_cast<float>(dy) + (s - 1.0f) * kDropPerScale + dropBase);
-    const int dx = static_cast<int>(static_cast<float>((layout.gridSpacing - kTemplateSpacing) * kGridLines + layout.boardOriginX)
-                                    - kShiftPerScale * s);
+    const int dx = static_cast<int>(
+        static_cast<float>((layout.gridSpacing - kTemplateSpacing) * kGridLines + layout.boardOriginX) -
+        kShiftPerScale * s);
     r.top += dv;
     r.bottom += dv;
     r.left += dx;
@@ -153,8 +155,8 @@ Rect placeUnderBoard(const Rect& r, float s, const Layout& layout)
 {
     const int left = layout.boardOriginX - layout.gridSpacing * kStripLeftNumerator / kStripLeftDenominator;
     const int top = static_cast<int>(
-        static_cast<float>(layout.boardOriginY + layout.gridSpacing * kStripTopNumerator / kStripTopDenominator)
-        + kStripTopPerScale * s - kStripTopLift);
+        static_cast<float>(layout.boardOriginY + layout.gridSpacing * kStripTopNumerator / kStripTopDenominator) +
+        kStripTopPerScale * s - kStripTopLift);
     return Rect{left, top, left + kGridLines * layout.gridSpacing, top + r.height()};
 }
 
@@ -177,8 +179,10 @@ Layout computeLayout(int workAreaHeight, int screenHeight)
         ++layout.gridSpacing;
 
     const int gridExtent = kGridLines * layout.gridSpacing;
-    layout.expectedWindowWidth = static_cast<int>(layout.boardOriginX + gridExtent + kWindowExtraWidth + kWindowWidthPerScale * scale);
-    layout.expectedWindowHeight = static_cast<int>(layout.boardOriginY + gridExtent + kWindowExtraHeight + kWindowHeightPerScale * scale);
+    layout.expectedWindowWidth =
+        static_cast<int>(layout.boardOriginX + gridExtent + kWindowExtraWidth + kWindowWidthPerScale * scale);
+    layout.expectedWindowHeight =
+        static_cast<int>(layout.boardOriginY + gridExtent + kWindowExtraHeight + kWindowHeightPerScale * scale);
 
     const int f = fontBaseHeight(layout.expectedWindowHeight);
     layout.coordinateFontHeight = f - kCoordinateFontShrink;

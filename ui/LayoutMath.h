@@ -10,17 +10,17 @@ namespace joseki {
 // Board geometry, window size and font heights for one screen. All values are
 // client pixels except the scale; every later step reads them from here.
 struct Layout {
-    int workAreaHeight = 600;        // height used for scaling
-    double layoutScale = 0.0;        // workAreaHeight / 570 - 0.005
-    int boardOriginX = 25;           // centre of point (0,0)
+    int workAreaHeight = 600; // height used for scaling
+    double layoutScale = 0.0; // workAreaHeight / 570 - 0.005
+    int boardOriginX = 25;    // centre of point (0,0)
     int boardOriginY = 40;
-    int gridSpacing = 23;            // odd after every layout
-    int expectedWindowWidth = 0;     // outer window size the layout wants
+    int gridSpacing = 23;        // odd after every layout
+    int expectedWindowWidth = 0; // outer window size the layout wants
     int expectedWindowHeight = 0;
-    int coordinateFontHeight = 0;    // cell heights (ascent + descent) of the fonts
+    int coordinateFontHeight = 0; // cell heights (ascent + descent) of the fonts
     int numberFontHeight = 0;
-    Rect boardRect;                  // the wooden board; right/bottom carry the border
-    Rect frameRect;                  // boardRect grown by the trial band
+    Rect boardRect; // the wooden board; right/bottom carry the border
+    Rect frameRect; // boardRect grown by the trial band
 };
 
 // Layout for a work area of workAreaHeight pixels on a screen screenHeight

@@ -8,10 +8,7 @@ constexpr int kStateCount = 3;
 
 } // namespace
 
-TriStateButton::TriStateButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
-{
-    setCheckable(true);
-}
+TriStateButton::TriStateButton(const QString& text, QWidget* parent) : QPushButton(text, parent) { setCheckable(true); }
 
 void TriStateButton::setState(int state)
 {

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 class QToolButton;
 
 namespace joseki {

@@ -13,9 +13,16 @@ TEST(AutoPlayPauseTest, TruncatesInDoublePrecision)
     const struct {
         int speed;
         int pause;
-    } cases[] = {{1, 3500}, {2, 2474}, {4, 1750}, {5, 1565}, {9, 1166}, {10, 1106},
+    } cases[] = {{1, 3500},
+                 {2, 2474},
+                 {4, 1750},
+                 {5, 1565},
+                 {9, 1166},
+                 {10, 1106},
                  // A bad edit value is kept to the spin range, never divided by zero.
-                 {0, 3500}, {-3, 3500}, {11, 1106}};
+                 {0, 3500},
+                 {-3, 3500},
+                 {11, 1106}};
     for (const auto& c : cases)
         EXPECT_EQ(BrowserController::autoPlayPause(c.speed), c.pause) << "speed " << c.speed;
 }
@@ -212,7 +219,7 @@ TEST_F(AutoPlayTest, ReadsControlsBeforeEveryStep)
     EXPECT_EQ(reads, 5); // four steps and the check that stops at D
 }
 
-class WaitTest : public ControllerTest {};
+class WaitTest : public ControllerTest { };
 
 TEST_F(WaitTest, ShortWaitSleepsOnceBetweenTwoPumps)
 {

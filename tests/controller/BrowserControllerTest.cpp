@@ -106,6 +106,7 @@ TEST_F(ControllerTest, CommandsUpdateControlsAndComment)
 {
     startUp();
     const std::string dName = "\r\nD name";
+    // clang-format off
     const std::vector<CommandStep> steps = {
         {"next to A", [](BrowserController& c) { c.onNext(); }, true, 1, kWelcome,
          {true, true, true, true, kTrialCaption, false}, 0},
@@ -144,6 +145,7 @@ TEST_F(ControllerTest, CommandsUpdateControlsAndComment)
         {"back at the root", [](BrowserController& c) { c.onBack(); }, true, 0, "F comment\r\nend",
          {false, false, true, false, kTrialCaption, false}, 1},
     };
+    // clang-format on
     for (const CommandStep& step : steps) {
         const std::size_t refreshesBefore = view.invalidatedRects.size();
         step.command(controller);
@@ -223,10 +225,8 @@ VariationNode* tenukiThenMove()
 TEST(AutoPlayGroupTest, EnabledOnlyWhenNextTwoMovesAreForced)
 {
     const GroupCase cases[] = {
-        {"two forced moves", &twoForcedMoves, true},
-        {"forced move then a branch", &forcedThenBranch, false},
-        {"a single leaf", &singleLeaf, false},
-        {"a branch at the root", &branchAtRoot, false},
+        {"two forced moves", &twoForcedMoves, true},   {"forced move then a branch", &forcedThenBranch, false},
+        {"a single leaf", &singleLeaf, false},         {"a branch at the root", &branchAtRoot, false},
         {"tenuki then a move", &tenukiThenMove, true},
     };
     for (const GroupCase& c : cases) {

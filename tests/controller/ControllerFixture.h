@@ -72,8 +72,7 @@ protected:
               engine.adoptRoot(factory());
               engine.resetToRoot();
           })
-    {
-    }
+    { }
 
     // Dialog initialisation and the first timer tick.
     void startUp()

@@ -1,5 +1,5 @@
-#include "ui/ControlIds.h"
 #include "ui/LayoutMath.h"
+#include "ui/ControlIds.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ TEST(LayoutMath, EachPointOwnsTheSquareAroundItsCentre)
     ASSERT_EQ(layout.boardOriginX, 42);
     ASSERT_EQ(layout.gridSpacing, 33);
     struct Case {
-        int offset; // pixel relative to the origin, on one axis
+        int offset;   // pixel relative to the origin, on one axis
         int expected; // point index, or -1 for off the board
     };
     const std::vector<Case> cases = {
@@ -154,20 +154,19 @@ TEST(LayoutMath, SmallScaleKeepsTemplatePlacesWithThreeCorrections)
 TEST(LayoutMath, LargerScaleMovesControlsBesideTheBoard)
 {
     // s = 1.289737: dx = trunc(152 + 42 - 25.79) = 168; c = 10.
-    expectPlacements(computeLayout(738, 768),
-                     {
-                         // dy = trunc(-23 * 0.23179) = -5, dv = trunc(-5 + 8.692 + 10) = 13,
-                         // then the box grows by 49.97 and 75.87; no further drop.
-                         {kCommentBox, kCommentRect, {689, 39, 918, 290}},
-                         // dy = -10, dv = 8; the tenuki button stays above.
-                         {kTenukiButton, kTenukiRect, {519, 13, 576, 36}},
-                         // dy = trunc(-25 * 0.23179) = -5, dv = 13; no further drop.
-                         {kHelpButton, kHelpRect, {846, 37, 903, 60}},
-                         // dy = trunc(223 * 0.23179) = 51, dv = 69, plus 40.
-                         {kAutoPlayButton, kAutoPlayRect, {804, 381, 873, 404}},
-                         // x = 42 - 19, y = trunc(49 + 610 + 24.505 - 4), 19 spacings wide.
-                         {kWebsiteStrip, kStripRect, {23, 679, 650, 697}},
-                     });
+    expectPlacements(computeLayout(738, 768), {
+                                                  // dy = trunc(-23 * 0.23179) = -5, dv = trunc(-5 + 8.692 + 10) = 13,
+                                                  // then the box grows by 49.97 and 75.87; no further drop.
+                                                  {kCommentBox, kCommentRect, {689, 39, 918, 290}},
+                                                  // dy = -10, dv = 8; the tenuki button stays above.
+                                                  {kTenukiButton, kTenukiRect, {519, 13, 576, 36}},
+                                                  // dy = trunc(-25 * 0.23179) = -5, dv = 13; no further drop.
+                                                  {kHelpButton, kHelpRect, {846, 37, 903, 60}},
+                                                  // dy = trunc(223 * 0.23179) = 51, dv = 69, plus 40.
+                                                  {kAutoPlayButton, kAutoPlayRect, {804, 381, 873, 404}},
+                                                  // x = 42 - 19, y = trunc(49 + 610 + 24.505 - 4), 19 spacings wide.
+                                                  {kWebsiteStrip, kStripRect, {23, 679, 650, 697}},
+                                              });
     // s = 1.819561: dx = trunc(380 + 55 - 36.39) = 398; c = 20.
     expectPlacements(computeLayout(1040, 1080),
                      {

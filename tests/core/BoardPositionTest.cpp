@@ -1,5 +1,5 @@
-#include "core/BoardDiagram.h"
 #include "core/BoardPosition.h"
+#include "core/BoardDiagram.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ const BookCase kBookCases[] = {
      ". . .\n"},
 };
 
-class BookCaptureTest : public ::testing::TestWithParam<BookCase> {};
+class BookCaptureTest : public ::testing::TestWithParam<BookCase> { };
 
 TEST_P(BookCaptureTest, PlacesAndCaptures)
 {
@@ -108,15 +108,14 @@ TEST(BookCaptureOrder, SwappedSidesRemoveTheOpponentFirst)
     // black group on the right, white is examined first and removed, and the
     // black group with the new stone keeps its liberty at (4,5).
     BoardPosition position;
-    setDiagram(position,
-               ". . . . . . . .\n"
-               ". . . . . . . .\n"
-               ". . . . . . . .\n"
-               ". . . . X X . .\n"
-               ". . . X O X X .\n"
-               ". . . X O . X O\n"
-               ". . . . X X O X\n"
-               ". . . . . O X .\n");
+    setDiagram(position, ". . . . . . . .\n"
+                         ". . . . . . . .\n"
+                         ". . . . . . . .\n"
+                         ". . . . X X . .\n"
+                         ". . . X O X X .\n"
+                         ". . . X O . X O\n"
+                         ". . . . X X O X\n"
+                         ". . . . . O X .\n");
     int counter = 0;
     position.placeBookStone(5, 5, kBlack, counter);
     EXPECT_EQ(position.at(4, 5), kEmpty);
@@ -143,11 +142,10 @@ TEST(RemoveGroupIfDead, CountsSharedLibertiesOncePerStone)
     // The only liberty (1,1) touches three stones of the white group, so it
     // counts three times.
     BoardPosition position;
-    setDiagram(position,
-               "X O X .\n"
-               "O . O X\n"
-               "O O O X\n"
-               "X X X .\n");
+    setDiagram(position, "X O X .\n"
+                         "O . O X\n"
+                         "O O O X\n"
+                         "X X X .\n");
     int removed = -1;
     EXPECT_EQ(position.removeGroupIfDead(0, 1, &removed), 3);
     EXPECT_EQ(removed, 0);
@@ -157,9 +155,8 @@ TEST(RemoveGroupIfDead, CountsSharedLibertiesOncePerStone)
 TEST(RemoveGroupIfDead, RemovesADeadGroupAndKeepsItsNumbers)
 {
     BoardPosition position;
-    setDiagram(position,
-               "X O .\n"
-               "O . .\n");
+    setDiagram(position, "X O .\n"
+                         "O . .\n");
     position.moveNumbers[static_cast<std::size_t>(pointIndex(0, 0))] = 3;
     int removed = -1;
     EXPECT_EQ(position.removeGroupIfDead(0, 0, &removed), 0);
@@ -167,10 +164,9 @@ TEST(RemoveGroupIfDead, RemovesADeadGroupAndKeepsItsNumbers)
     EXPECT_EQ(position.at(0, 0), kEmpty);
     EXPECT_EQ(position.moveNumbers[static_cast<std::size_t>(pointIndex(0, 0))], 3);
 
-    setDiagram(position,
-               "O O X .\n"
-               "O X . .\n"
-               "X . . .\n");
+    setDiagram(position, "O O X .\n"
+                         "O X . .\n"
+                         "X . . .\n");
     EXPECT_EQ(position.removeGroupIfDead(1, 0, &removed), 0);
     EXPECT_EQ(removed, 3);
 }

@@ -26,16 +26,9 @@ TEST(CoordinatesTest, NamesOfPoints)
         const char* board;
         const char* sgf;
     } cases[] = {
-        {{0, 0}, "A19", "aa"},
-        {{3, 3}, "D16", "dd"},
-        {{15, 3}, "Q16", "pd"},
-        {{8, 9}, "I10", "ij"},
-        {{9, 9}, "J10", "jj"},
-        {{10, 9}, "L10", "kj"},
-        {{18, 18}, "T1", "ss"},
-        {kNoMovePoint, "", "tt"},
-        {{-1, 4}, "", ""},
-        {{4, 19}, "", ""},
+        {{0, 0}, "A19", "aa"}, {{3, 3}, "D16", "dd"},  {{15, 3}, "Q16", "pd"}, {{8, 9}, "I10", "ij"},
+        {{9, 9}, "J10", "jj"}, {{10, 9}, "L10", "kj"}, {{18, 18}, "T1", "ss"}, {kNoMovePoint, "", "tt"},
+        {{-1, 4}, "", ""},     {{4, 19}, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sgf);

@@ -1,5 +1,5 @@
-#include "core/BoardDiagram.h"
 #include "core/Rules.h"
+#include "core/BoardDiagram.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,12 @@ const MoveCase kMoveCases[] = {
      ". X O .\n"
      "X O . O\n"
      ". X O .\n",
-     {2, 1}, kBlack, kNoMovePoint, Verdict::Played, 1, Point{1, 1},
+     {2, 1},
+     kBlack,
+     kNoMovePoint,
+     Verdict::Played,
+     1,
+     Point{1, 1},
      ". X O .\n"
      "X . X O\n"
      ". X O .\n"},
@@ -38,7 +43,12 @@ const MoveCase kMoveCases[] = {
      ". X O .\n"
      "X . X O\n"
      ". X O .\n",
-     {1, 1}, kWhite, Point{1, 1}, Verdict::KoRetake, 0, kNoMovePoint,
+     {1, 1},
+     kWhite,
+     Point{1, 1},
+     Verdict::KoRetake,
+     0,
+     kNoMovePoint,
      ". X O .\n"
      "X . X O\n"
      ". X O .\n"},
@@ -46,21 +56,36 @@ const MoveCase kMoveCases[] = {
      ". X O .\n"
      "X O . O\n"
      ". X X .\n",
-     {2, 1}, kBlack, kNoMovePoint, Verdict::Played, 1, kNoMovePoint,
+     {2, 1},
+     kBlack,
+     kNoMovePoint,
+     Verdict::Played,
+     1,
+     kNoMovePoint,
      ". X O .\n"
      "X . X O\n"
      ". X X .\n"},
     {"two stones taken at once",
      "X X . O\n"
      "O O . .\n",
-     {2, 0}, kWhite, kNoMovePoint, Verdict::Played, 2, kNoMovePoint,
+     {2, 0},
+     kWhite,
+     kNoMovePoint,
+     Verdict::Played,
+     2,
+     kNoMovePoint,
      ". . O O\n"
      "O O . .\n"},
     {"suicide of a lone stone",
      ". X .\n"
      "X . X\n"
      ". X .\n",
-     {1, 1}, kWhite, kNoMovePoint, Verdict::Suicide, 0, kNoMovePoint,
+     {1, 1},
+     kWhite,
+     kNoMovePoint,
+     Verdict::Suicide,
+     0,
+     kNoMovePoint,
      ". X .\n"
      "X . X\n"
      ". X .\n"},
@@ -68,7 +93,12 @@ const MoveCase kMoveCases[] = {
      ". X O\n"
      "X O .\n"
      "O . .\n",
-     {0, 0}, kBlack, kNoMovePoint, Verdict::Suicide, 0, kNoMovePoint,
+     {0, 0},
+     kBlack,
+     kNoMovePoint,
+     Verdict::Suicide,
+     0,
+     kNoMovePoint,
      ". X O\n"
      "X O .\n"
      "O . .\n"},
@@ -76,18 +106,17 @@ const MoveCase kMoveCases[] = {
      "X O .\n"
      ". X .\n"
      "X . .\n",
-     {0, 1}, kWhite, kNoMovePoint, Verdict::Played, 1, Point{0, 0},
+     {0, 1},
+     kWhite,
+     kNoMovePoint,
+     Verdict::Played,
+     1,
+     Point{0, 0},
      ". O .\n"
      "O X .\n"
      "X . .\n"},
-    {"an occupied point",
-     "X O\n",
-     {1, 0}, kBlack, kNoMovePoint, Verdict::Occupied, 0, kNoMovePoint,
-     "X O\n"},
-    {"off the board",
-     "X O\n",
-     kNoMovePoint, kBlack, kNoMovePoint, Verdict::OffBoard, 0, kNoMovePoint,
-     "X O\n"},
+    {"an occupied point", "X O\n", {1, 0}, kBlack, kNoMovePoint, Verdict::Occupied, 0, kNoMovePoint, "X O\n"},
+    {"off the board", "X O\n", kNoMovePoint, kBlack, kNoMovePoint, Verdict::OffBoard, 0, kNoMovePoint, "X O\n"},
 };
 
 TEST(RulesTest, PlayMoveUnderTheNormalRule)
@@ -139,7 +168,7 @@ TEST(RulesTest, LibertiesCountDistinctPointsOrEveryContact)
     const int size = rules::collectGroup(stones, 0, 1, group, false);
     EXPECT_EQ(size, 5);
     EXPECT_EQ(rules::bookLibertyCount(stones, group, size), 3);
-    EXPECT_EQ(rules::libertyCount(stones, 1, 1), 0); // empty
+    EXPECT_EQ(rules::libertyCount(stones, 1, 1), 0);  // empty
     EXPECT_EQ(rules::libertyCount(stones, -1, 1), 0); // off the board
 }
 

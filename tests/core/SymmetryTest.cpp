@@ -1,5 +1,5 @@
-#include "core/BoardDiagram.h"
 #include "core/Symmetry.h"
+#include "core/BoardDiagram.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/BoardDiagram.h"
 #include "core/TrialBoard.h"
+#include "core/BoardDiagram.h"
 
 #include <gtest/gtest.h>
 
@@ -52,14 +52,10 @@ struct SequenceCase {
 
 // A single-stone ko: black at (2,1) takes the white stone at (1,1).
 const Diagram kKoShape = {
-    ".XO..",
-    "XO.O.",
-    ".XO..",
-    ".....",
-    ".....",
+    ".XO..", "XO.O.", ".XO..", ".....", ".....",
 };
 
-class TrialSequenceTest : public ::testing::TestWithParam<SequenceCase> {};
+class TrialSequenceTest : public ::testing::TestWithParam<SequenceCase> { };
 
 TEST_P(TrialSequenceTest, PlaysToExpectedPosition)
 {
@@ -75,50 +71,57 @@ TEST_P(TrialSequenceTest, PlaysToExpectedPosition)
 INSTANTIATE_TEST_SUITE_P(
     Positions, TrialSequenceTest,
     ::testing::Values(
-        SequenceCase{"CapturesLoneStone",
-                     {".X...", "XOX..", "....."}, kBlackFirst, {{1, 2}},
-                     {".X...", "X.X..", ".X..."}, 1},
+        SequenceCase{
+            "CapturesLoneStone", {".X...", "XOX..", "....."}, kBlackFirst, {{1, 2}}, {".X...", "X.X..", ".X..."}, 1},
         SequenceCase{"CapturesTwoGroupsAtOnce",
-                     {"OX.XO", ".O.O.", "....."}, kWhiteFirst, {{2, 0}},
-                     {"O.O.O", ".O.O.", "....."}, 1},
-        SequenceCase{"CapturesLargerGroup",
-                     {"XX.O.", "OO...", "....."}, kWhiteFirst, {{2, 0}},
-                     {"..OO.", "OO...", "....."}, 1},
-        SequenceCase{"SuicideRefused",
-                     {".X...", "X.X..", ".X..."}, kWhiteFirst, {{1, 1}},
-                     {".X...", "X.X..", ".X..."}, 0},
-        SequenceCase{"GroupSuicideRefused",
-                     {".XO..", "XO...", "O...."}, kBlackFirst, {{0, 0}},
-                     {".XO..", "XO...", "O...."}, 0},
-        SequenceCase{"CaptureBeforeSuicide",
-                     {"XO...", ".X...", "X...."}, kWhiteFirst, {{0, 1}},
-                     {".O...", "OX...", "X...."}, 1},
-        SequenceCase{"OccupiedPointRefused",
-                     {"XO...", "....."}, kBlackFirst, {{1, 0}, {0, 0}},
-                     {"XO...", "....."}, 0},
-        SequenceCase{"OffBoardRefused",
-                     {"....."}, kBlackFirst, {{-1, 0}, {19, 19}, {0, 19}},
-                     {"....."}, 0},
-        SequenceCase{"TurnAlternates",
-                     {"....."}, kBlackFirst, {{0, 0}, {2, 0}, {4, 0}},
-                     {"X.O.X"}, 3},
+                     {"OX.XO", ".O.O.", "....."},
+                     kWhiteFirst,
+                     {{2, 0}},
+                     {"O.O.O", ".O.O.", "....."},
+                     1},
+        SequenceCase{
+            "CapturesLargerGroup", {"XX.O.", "OO...", "....."}, kWhiteFirst, {{2, 0}}, {"..OO.", "OO...", "....."}, 1},
+        SequenceCase{
+            "SuicideRefused", {".X...", "X.X..", ".X..."}, kWhiteFirst, {{1, 1}}, {".X...", "X.X..", ".X..."}, 0},
+        SequenceCase{
+            "GroupSuicideRefused", {".XO..", "XO...", "O...."}, kBlackFirst, {{0, 0}}, {".XO..", "XO...", "O...."}, 0},
+        SequenceCase{
+            "CaptureBeforeSuicide", {"XO...", ".X...", "X...."}, kWhiteFirst, {{0, 1}}, {".O...", "OX...", "X...."}, 1},
+        SequenceCase{"OccupiedPointRefused", {"XO...", "....."}, kBlackFirst, {{1, 0}, {0, 0}}, {"XO...", "....."}, 0},
+        SequenceCase{"OffBoardRefused", {"....."}, kBlackFirst, {{-1, 0}, {19, 19}, {0, 19}}, {"....."}, 0},
+        SequenceCase{"TurnAlternates", {"....."}, kBlackFirst, {{0, 0}, {2, 0}, {4, 0}}, {"X.O.X"}, 3},
         SequenceCase{"KoRetakeRefused",
-                     kKoShape, kBlackFirst, {{2, 1}, {1, 1}},
-                     {".XO..", "X.XO.", ".XO..", ".....", "....."}, 1},
+                     kKoShape,
+                     kBlackFirst,
+                     {{2, 1}, {1, 1}},
+                     {".XO..", "X.XO.", ".XO..", ".....", "....."},
+                     1},
         SequenceCase{"KoRetakeAllowedTwoMovesLater",
-                     kKoShape, kBlackFirst, {{2, 1}, {4, 4}, {4, 3}, {1, 1}},
-                     {".XO..", "XO.O.", ".XO..", "....X", "....O"}, 4},
+                     kKoShape,
+                     kBlackFirst,
+                     {{2, 1}, {4, 4}, {4, 3}, {1, 1}},
+                     {".XO..", "XO.O.", ".XO..", "....X", "....O"},
+                     4},
         SequenceCase{"KoPlayElsewhereAtOnce",
-                     kKoShape, kBlackFirst, {{2, 1}, {4, 4}},
-                     {".XO..", "X.XO.", ".XO..", ".....", "....O"}, 2},
+                     kKoShape,
+                     kBlackFirst,
+                     {{2, 1}, {4, 4}},
+                     {".XO..", "X.XO.", ".XO..", ".....", "....O"},
+                     2},
         // The capturing stone touches a black stone, so no ko is recorded and
         // white's retake, which takes three stones, is allowed.
         SequenceCase{"NoKoWithFriendlyNeighbour",
-                     {".XO..", "XO.O.", "OXXO.", ".OO.."}, kBlackFirst, {{2, 1}, {1, 1}},
-                     {".XO..", "XO.O.", "O..O.", ".OO.."}, 2},
+                     {".XO..", "XO.O.", "OXXO.", ".OO.."},
+                     kBlackFirst,
+                     {{2, 1}, {1, 1}},
+                     {".XO..", "XO.O.", "O..O.", ".OO.."},
+                     2},
         SequenceCase{"NoKoWithFriendlyNeighbourRetakeIsSuicide",
-                     {".XO..", "XO.O.", ".XX..", "....."}, kBlackFirst, {{2, 1}, {1, 1}},
-                     {".XO..", "X.XO.", ".XX..", "....."}, 1}),
+                     {".XO..", "XO.O.", ".XX..", "....."},
+                     kBlackFirst,
+                     {{2, 1}, {1, 1}},
+                     {".XO..", "X.XO.", ".XX..", "....."},
+                     1}),
     [](const ::testing::TestParamInfo<SequenceCase>& param) { return std::string(param.param.name); });
 
 TEST(TrialBoardTest, TurnColourFollowsBaseStoneCount)

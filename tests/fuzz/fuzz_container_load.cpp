@@ -52,8 +52,8 @@ struct ScratchFile {
             std::abort();
         if (dirty > copied) {
             const std::vector<char> zeros(dirty - copied, 0);
-            if (pwrite(fd, zeros.data(), zeros.size(), static_cast<off_t>(kImageLength + copied))
-                != static_cast<ssize_t>(zeros.size()))
+            if (pwrite(fd, zeros.data(), zeros.size(), static_cast<off_t>(kImageLength + copied)) !=
+                static_cast<ssize_t>(zeros.size()))
                 std::abort();
         }
         dirty = copied;

@@ -48,12 +48,15 @@ std::string fixtureText()
 {
     std::string wide;
     for (int i = 0; i < kWideChildren; ++i)
-        wide += std::string("(;W[") + static_cast<char>('a' + i % joseki::kBoardSize) + static_cast<char>('a' + i / joseki::kBoardSize) + "])";
+        wide += std::string("(;W[") + static_cast<char>('a' + i % joseki::kBoardSize) +
+                static_cast<char>('a' + i / joseki::kBoardSize) + "])";
     return "(;C[root]LB[dd:A][pd:B][cc:C]"
            "(;B[dd]C[star]N[first];W[fc];B[cf];W[tt];B[ed](;W[ee];B[de]C[end])(;W[dc]N[short]))"
            "(;B[ab];W[aa];B[ba]C[capture];W[bb];B[ac])"
            "(;W[tt]LB[aa:X][zz:Y]C[bad labels](;B[pd])(;B[tt];W[qd]))"
-           "(;B[jj]" + wide + ")"
+           "(;B[jj]" +
+           wide +
+           ")"
            "(;B[pp];W[qq];B[qp];W[pq];B[oq];W[qo];B[rq];W[rr];B[qr];W[rp];B[sq]))";
 }
 
@@ -78,9 +81,9 @@ enum Command : int {
 class Session {
 public:
     Session(FuzzedDataProvider& input, const std::string& library)
-        : input_(input),
-          controller_(view_, messages_, [&library](JosekiEngine& engine) {
-              joseki::fuzz::setLibraryText(engine, reinterpret_cast<const unsigned char*>(library.data()), library.size());
+        : input_(input), controller_(view_, messages_, [&library](JosekiEngine& engine) {
+              joseki::fuzz::setLibraryText(engine, reinterpret_cast<const unsigned char*>(library.data()),
+                                           library.size());
               joseki::readLibraryText(engine);
           })
     {
@@ -183,7 +186,9 @@ private:
             controller_.choosePoint(col, row);
             break;
         }
-        case kBack: controller_.onBack(); break;
+        case kBack:
+            controller_.onBack();
+            break;
         // Hidden buttons: only raw.
         case kNext:
             if (raw)
@@ -198,7 +203,8 @@ private:
             if (raw)
                 controller_.onHelp();
             break;
-        case kCommandCount: break;
+        case kCommandCount:
+            break;
         }
 
         if (trialBefore && !movesBook && controller_.engine.cursor != cursorBefore)
@@ -242,8 +248,8 @@ private:
             __builtin_trap();
         if (engine.root == nullptr || engine.cursor == nullptr)
             __builtin_trap(); // the fixture always loads
-        if (engine.pathDepth < 1 || engine.pathStack[0] != engine.root
-            || engine.lastChoice != engine.pathStack[static_cast<std::size_t>(engine.pathDepth - 1)])
+        if (engine.pathDepth < 1 || engine.pathStack[0] != engine.root ||
+            engine.lastChoice != engine.pathStack[static_cast<std::size_t>(engine.pathDepth - 1)])
             __builtin_trap();
         if (controller_.trialMode != 0 && trial.moveCount == 0 && trial.position.board != trial.startBoard)
             __builtin_trap();
@@ -260,14 +266,14 @@ private:
         const bool trial = controller_.trialMode != 0;
         const bool away = !trial && engine.cursor != engine.root;
         const VariationNode* child = engine.cursor->firstChild;
-        const bool autoPlay = !trial && engine.candidateCount == 1 && child != nullptr && child->firstChild != nullptr
-                              && child->firstChild->nextSibling == nullptr;
+        const bool autoPlay = !trial && engine.candidateCount == 1 && child != nullptr &&
+                              child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
         const bool trialButton = trial ? controller_.trialBoard.moveCount > 0 : engine.stoneCount > 0;
         const std::string caption = trial && controller_.trialBoard.moveCount > 0 ? "重新试下" : "试 下";
-        if (enabled(joseki::kCollectButton) != away || enabled(joseki::kUpBranchButton) != away
-            || enabled(joseki::kAutoPlayButton) != autoPlay || enabled(joseki::kSpeedEdit) != autoPlay
-            || enabled(joseki::kSpeedSpin) != autoPlay || enabled(joseki::kTrialButton) != trialButton
-            || enabled(joseki::kTrialEndButton) != trial)
+        if (enabled(joseki::kCollectButton) != away || enabled(joseki::kUpBranchButton) != away ||
+            enabled(joseki::kAutoPlayButton) != autoPlay || enabled(joseki::kSpeedEdit) != autoPlay ||
+            enabled(joseki::kSpeedSpin) != autoPlay || enabled(joseki::kTrialButton) != trialButton ||
+            enabled(joseki::kTrialEndButton) != trial)
             __builtin_trap();
         const auto it = view_.captions.find(joseki::kTrialButton);
         if (it == view_.captions.end() || it->second != caption)

@@ -56,10 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         }
-        case 1: engine.stepBack(); break;
-        case 2: engine.upBranch(); break;
-        case 3: engine.resetToRoot(); break;
-        default: engine.refreshPosition(); break;
+        case 1:
+            engine.stepBack();
+            break;
+        case 2:
+            engine.upBranch();
+            break;
+        case 3:
+            engine.resetToRoot();
+            break;
+        default:
+            engine.refreshPosition();
+            break;
         }
         checkInvariants(engine);
     }

@@ -33,8 +33,8 @@ void checkReplay(const joseki::TrialBoard& trial)
     replay.restart();
     for (int k = 1; k <= trial.moveCount; ++k)
         replay.play(trial.moves[static_cast<std::size_t>(k)].col, trial.moves[static_cast<std::size_t>(k)].row);
-    if (replay.moveCount != trial.moveCount || replay.position.board != trial.position.board
-        || replay.position.moveNumbers != trial.position.moveNumbers || replay.koMoveCount != trial.koMoveCount)
+    if (replay.moveCount != trial.moveCount || replay.position.board != trial.position.board ||
+        replay.position.moveNumbers != trial.position.moveNumbers || replay.koMoveCount != trial.koMoveCount)
         __builtin_trap();
 }
 
@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto before = trial.position.board;
             const int movesBefore = trial.moveCount;
             trial.play(col, row);
-            if ((occupied || !joseki::onBoard(col, row)) && (trial.position.board != before || trial.moveCount != movesBefore))
+            if ((occupied || !joseki::onBoard(col, row)) &&
+                (trial.position.board != before || trial.moveCount != movesBefore))
                 __builtin_trap();
         }
         if (trial.moveCount < 0 || trial.moveCount > joseki::kTrialMoveLimit)

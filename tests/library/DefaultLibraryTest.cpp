@@ -76,8 +76,8 @@ TEST_F(DefaultLibraryTest, EveryBranchAndEveryLeafIsCommented)
         const bool leaf = node->firstChild == nullptr;
         leaves += leaf ? 1 : 0;
         if (leaf || node->hasSeveralChildren()) {
-            EXPECT_TRUE(hasText(node->comment)) << "a node at " << static_cast<int>(node->col) << ","
-                                                << static_cast<int>(node->row);
+            EXPECT_TRUE(hasText(node->comment))
+                << "a node at " << static_cast<int>(node->col) << "," << static_cast<int>(node->row);
         }
     }
     EXPECT_GE(leaves, 150);

@@ -199,7 +199,8 @@ TEST(HostileLibrary, TenThousandChildrenListTwentyOneAndReportOncePerRefresh)
 
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages, [&text](JosekiEngine& engine) { test::loadLibraryText(engine, text); });
+    BrowserController controller(view, messages,
+                                 [&text](JosekiEngine& engine) { test::loadLibraryText(engine, text); });
     controller.initialise();
     controller.completeStartup();
     JosekiEngine& engine = controller.engine;
@@ -572,7 +573,8 @@ TEST(HostileLibrary, CommandsAfterARefusedLibraryDoNothing)
 {
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages, [](JosekiEngine& engine) { test::loadLibraryText(engine, "(;B[dd];W[p"); });
+    BrowserController controller(view, messages,
+                                 [](JosekiEngine& engine) { test::loadLibraryText(engine, "(;B[dd];W[p"); });
     controller.initialise();
     controller.completeStartup();
     EXPECT_EQ(messages.exits, std::vector<int>{kFatalLibraryExitStatus});

@@ -25,7 +25,10 @@ protected:
     }
 
     std::int8_t stoneAt(int col, int row) const { return engine.book.at(col, row); }
-    int numberAt(int col, int row) const { return engine.book.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))]; }
+    int numberAt(int col, int row) const
+    {
+        return engine.book.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))];
+    }
     char labelAt(int col, int row) const { return engine.labelBoard[static_cast<std::size_t>(pointIndex(col, row))]; }
 
     test::RecordingMessageService messages;
@@ -34,13 +37,12 @@ protected:
 
 // Root with three first moves; the second has a tenuki continuation and a
 // branch B with chosen child C and its follow-up D.
-constexpr char kTree[] =
-    "(;C[root]"
-    "(;B[pd];W[qc])"
-    "(;B[qd];W[tt];B[oc];W[pc]"
-    "  (;B[pb];W[ob])"
-    "  (;B[qc];W[nc]))"
-    "(;B[qc]))";
+constexpr char kTree[] = "(;C[root]"
+                         "(;B[pd];W[qc])"
+                         "(;B[qd];W[tt];B[oc];W[pc]"
+                         "  (;B[pb];W[ob])"
+                         "  (;B[qc];W[nc]))"
+                         "(;B[qc]))";
 
 TEST_F(EngineTest, AfterLoadingTheCursorIsOnTheEmptyRoot)
 {

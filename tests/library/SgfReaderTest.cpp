@@ -100,7 +100,7 @@ struct MessageCase {
     bool yieldsRoot;
 };
 
-class ReaderMessages : public ::testing::TestWithParam<MessageCase> {};
+class ReaderMessages : public ::testing::TestWithParam<MessageCase> { };
 
 TEST_P(ReaderMessages, ShowsExactBoxesAndEndsOnlyWhenFatal)
 {
@@ -126,31 +126,55 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"EndInsideNodeBody", "(;B[aa] ", {box("sgf file err:", "")}, true, false},
         MessageCase{"CloseBeforeOpen", "(;C]x[y])", {box("sgf file err:", "C]x[y])")}, true, false},
         MessageCase{"RunWithoutEnd", "(;AB[aa] [bb", {box("sgf file err:", "AB[aa] [bb")}, true, false},
-        MessageCase{"ExcerptCutTo127", "(;" + kLongTail, {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))}, true, false},
-        MessageCase{"Excerpt127Whole", "(;" + kLongTail.substr(0, kShownExcerpt),
-                    {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))}, true, false},
+        MessageCase{"ExcerptCutTo127",
+                    "(;" + kLongTail,
+                    {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))},
+                    true,
+                    false},
+        MessageCase{"Excerpt127Whole",
+                    "(;" + kLongTail.substr(0, kShownExcerpt),
+                    {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))},
+                    true,
+                    false},
         MessageCase{"ThreeLetterIdentifier", "(;B[aa];ABC[dd])", {box("未明的关键词", "ABC[dd])")}, true, false},
         MessageCase{"EmptyIdentifier", "(;[dd])", {box("未明的关键词", "[dd])")}, true, false},
-        MessageCase{"FatalDeepInside", "(;B[aa](;W[bb](;XYZ[cc]))(;W[dd]))", {box("未明的关键词", "XYZ[cc]))(;W[dd]))")},
-                    true, false},
-        MessageCase{"TooLong", "(;C[" + kLongValue + "])", {box("过长的内容", kLongValue.substr(0, kShownExcerpt))}, false, true},
+        MessageCase{"FatalDeepInside",
+                    "(;B[aa](;W[bb](;XYZ[cc]))(;W[dd]))",
+                    {box("未明的关键词", "XYZ[cc]))(;W[dd]))")},
+                    true,
+                    false},
+        MessageCase{"TooLong",
+                    "(;C[" + kLongValue + "])",
+                    {box("过长的内容", kLongValue.substr(0, kShownExcerpt))},
+                    false,
+                    true},
         MessageCase{"OneLetterMove", "(;B[a])", {box("错误的坐标值", "a")}, false, true},
         MessageCase{"EmptyMove", "(;W[])", {box("错误的坐标值", "")}, false, true},
-        MessageCase{"MoveOffRange", "(;B[ua];W[az])", {box("错误的坐标值", "ua"), box("错误的坐标值", "az")}, false, true},
+        MessageCase{
+            "MoveOffRange", "(;B[ua];W[az])", {box("错误的坐标值", "ua"), box("错误的坐标值", "az")}, false, true},
         MessageCase{"HighByteMove", "(;B[\xB0\xA1])", {box("错误的坐标值", "\xB0\xA1")}, false, true},
         MessageCase{"BadMark", "(;TR[zz]MA[])", {box("错误的坐标值", "zz"), box("错误的坐标值", "")}, false, true},
         MessageCase{"LowerCaseIdentifier", "(;b[aa])", {box("未知的关键词", "b")}, false, true},
-        MessageCase{"UnknownTwoLetters", "(;GM[1]XY[z])", {box("未知的关键词", "GM"), box("未知的关键词", "XY")}, false, true},
+        MessageCase{
+            "UnknownTwoLetters", "(;GM[1]XY[z])", {box("未知的关键词", "GM"), box("未知的关键词", "XY")}, false, true},
         MessageCase{"BlankInIdentifier", "(;B [aa])", {box("未知的关键词", "B ")}, false, true},
-        MessageCase{"BlankBeforeVariationNode", "(;B[aa]( ;W[bb]))",
-                    {box("Error file data", " ;W[bb]))"), box("Error file data", ";W[bb]))")}, false, false},
-        MessageCase{"BadVariationThenClose", "(;B[aa](x)", {box("Error file data", "x)"), box("Error file data", "x)")}, false,
+        MessageCase{"BlankBeforeVariationNode",
+                    "(;B[aa]( ;W[bb]))",
+                    {box("Error file data", " ;W[bb]))"), box("Error file data", ";W[bb]))")},
+                    false,
+                    false},
+        MessageCase{"BadVariationThenClose",
+                    "(;B[aa](x)",
+                    {box("Error file data", "x)"), box("Error file data", "x)")},
+                    false,
                     false},
         MessageCase{"EmptyVariation", "(;B[aa]())", {box("Error file data", "))")}, false, true},
-        MessageCase{"UnclosedInnerCascades", "(;B[aa](;W[bb]( ;B[cc])))",
+        MessageCase{"UnclosedInnerCascades",
+                    "(;B[aa](;W[bb]( ;B[cc])))",
                     {box("Error file data", " ;B[cc])))"), box("Error file data", ";B[cc])))"),
                      box("Error file data", ";B[cc])))")},
-                    false, false},
+                    false,
+                    false},
         MessageCase{"NodeAfterVariation", "(;B[aa](;W[bb]);B[cc])", {box("Error file data", ";B[cc])")}, false, false},
         MessageCase{"CleanLibrary", "(;GN[x]DT[y]AP[z]SZ[19]GC[w];B[aa])", {}, false, true}),
     [](const ::testing::TestParamInfo<MessageCase>& param) { return std::string(param.param.name); });
@@ -173,8 +197,8 @@ TEST(SgfReader, TooLongValueKeepsFirst1024BytesAndReadingGoesOn)
 
 TEST(SgfReader, SkipWhitespaceSkipsOnlyTheFourBytes)
 {
-    const std::vector<std::pair<std::string, std::size_t>> cases{
-        {" \r\n\tX", 4}, {"\fX", 0}, {"\vX", 0}, {"\xA1\xA1X", 0}, {"", 0}, {"  ", 2}};
+    const std::vector<std::pair<std::string, std::size_t>> cases{{" \r\n\tX", 4},  {"\fX", 0}, {"\vX", 0},
+                                                                 {"\xA1\xA1X", 0}, {"", 0},    {"  ", 2}};
     for (const auto& [input, expected] : cases) {
         Reading r(input);
         r.reader.skipWhitespace();
@@ -248,7 +272,8 @@ TEST(SgfReader, TextPropertiesAreStoredAsTheirOwnCopies)
         EXPECT_EQ(text(node->blackSetup), c.blackSetup) << c.body;
         const char* bufferStart = r.engine.textBuffer.get();
         const char* bufferEnd = bufferStart + r.engine.textBufferSize;
-        for (const OwnedText* owned : {&node->comment, &node->name, &node->branchInfo, &node->whiteSetup, &node->blackSetup}) {
+        for (const OwnedText* owned :
+             {&node->comment, &node->name, &node->branchInfo, &node->whiteSetup, &node->blackSetup}) {
             if (*owned) {
                 EXPECT_FALSE(owned->get() >= bufferStart && owned->get() < bufferEnd) << c.body;
             }
@@ -266,11 +291,11 @@ struct MoveCase {
 TEST(SgfReader, MovesAndTheirCoordinates)
 {
     const std::vector<MoveCase> cases{
-        {"B[aa]", 'B', 0, 0, 0},     {"W[sr]", 'W', 18, 17, 0},   {"B[tt]", 'B', 19, 19, 0},
-        {"W[at]", 'W', 19, 19, 0},   {"B[ta]", 'B', 19, 19, 0},   {"B[a]", 'B', 19, 19, 1},
-        {"W[]", 'W', 19, 19, 1},     {"B[ua]", 'B', 19, 19, 1},   {"B[`a]", 'B', 19, 19, 1},
+        {"B[aa]", 'B', 0, 0, 0},     {"W[sr]", 'W', 18, 17, 0},    {"B[tt]", 'B', 19, 19, 0},
+        {"W[at]", 'W', 19, 19, 0},   {"B[ta]", 'B', 19, 19, 0},    {"B[a]", 'B', 19, 19, 1},
+        {"W[]", 'W', 19, 19, 1},     {"B[ua]", 'B', 19, 19, 1},    {"B[`a]", 'B', 19, 19, 1},
         {"B[aA]", 'B', 19, 19, 1},   {"B[aa]W[cd]", 'W', 2, 3, 0}, {"B[aa]B[zz]", 'B', 19, 19, 1},
-        {"B[dc][ee]", 'B', 3, 2, 0}, {"B[dcx]", 'B', 3, 2, 0},    {"", 0, 19, 19, 0},
+        {"B[dc][ee]", 'B', 3, 2, 0}, {"B[dcx]", 'B', 3, 2, 0},     {"", 0, 19, 19, 0},
     };
     for (const MoveCase& c : cases) {
         Reading r(nodeBody(c.body));

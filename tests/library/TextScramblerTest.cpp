@@ -107,11 +107,7 @@ TEST(TextScrambler, RotatesShortStringsAsTriplesAndAFinalPair)
         std::vector<std::size_t> sourceOf; // input index that lands at each output index
     };
     const Case cases[] = {
-        {"a", {0}},
-        {"ab", {1, 0}},
-        {"abc", {2, 0, 1}},
-        {"abcd", {2, 0, 1, 3}},
-        {"abcde", {2, 0, 1, 4, 3}},
+        {"a", {0}}, {"ab", {1, 0}}, {"abc", {2, 0, 1}}, {"abcd", {2, 0, 1, 3}}, {"abcde", {2, 0, 1, 4, 3}},
     };
     for (const Case& c : cases) {
         const std::string input = c.input;

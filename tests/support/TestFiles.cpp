@@ -40,8 +40,14 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path testDataPath(const std::string& name) { return std::filesystem::path(JOSEKI_TEST_DATA_DIR) / name; }
+std::filesystem::path testDataPath(const std::string& name)
+{
+    return std::filesystem::path(JOSEKI_TEST_DATA_DIR) / name;
+}
 
-std::filesystem::path corpusPath(const std::string& name) { return std::filesystem::path(JOSEKI_SHARED_DIR) / "corpus" / name; }
+std::filesystem::path corpusPath(const std::string& name)
+{
+    return std::filesystem::path(JOSEKI_SHARED_DIR) / "corpus" / name;
+}
 
 } // namespace joseki::test

@@ -142,11 +142,12 @@ TEST(JosekiPack, ConvertResolvesEscapesAndKeepsOnlyWhatTheReaderTakes)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("nodes 5"), std::string::npos) << result.out;
     EXPECT_NE(result.err.find("?"), std::string::npos) << result.err;
-    EXPECT_EQ(readFile(dir / "out.sgf"), "(;GN[a］b]C[a ］ bracket, a back＼slash, an escaped : colon and a softbreak]\n"
-                                         ";B[pd]N[two lines]LB[qc:A]TR[pd][pe][qd][qe]\n"
-                                         "(;W[tt]C[empty move])\n"
-                                         "(;W[tt]C[定 emoji ?])\n"
-                                         "(;W[qc]))\n");
+    EXPECT_EQ(readFile(dir / "out.sgf"),
+              "(;GN[a］b]C[a ］ bracket, a back＼slash, an escaped : colon and a softbreak]\n"
+              ";B[pd]N[two lines]LB[qc:A]TR[pd][pe][qd][qe]\n"
+              "(;W[tt]C[empty move])\n"
+              "(;W[tt]C[定 emoji ?])\n"
+              "(;W[qc]))\n");
 }
 
 TEST(JosekiPack, ConvertReadsGbkAndDropsCharactersTheReaderWouldMisread)
@@ -229,8 +230,9 @@ TEST(JosekiPack, CheckShowsACutCharacterAsAReplacementCharacter)
     writeFile(library, "(;C[\\" + std::string(125, 'z') + "\xB6\xA8])");
     const Result result = runPack({"check", library});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(linesStartingWith(result.out, "message:"),
-              std::vector<std::string>{utf8(u8"message: 提示转义符:\\r\\n\\") + std::string(125, 'z') + "\xEF\xBF\xBD"});
+    EXPECT_EQ(
+        linesStartingWith(result.out, "message:"),
+        std::vector<std::string>{utf8(u8"message: 提示转义符:\\r\\n\\") + std::string(125, 'z') + "\xEF\xBF\xBD"});
 }
 
 TEST(JosekiPack, CheckAcceptsAClearLibrary)
@@ -251,7 +253,8 @@ TEST(JosekiPack, StatsDescribesTheShapeOfTheTree)
     writeFile(library, text);
     const Result result = runPack({"stats", library});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "nodes 9 leaves 4 depth 3 branches 2 maxchildren 3 bytes " + std::to_string(text.size()) + "\n");
+    EXPECT_EQ(result.out,
+              "nodes 9 leaves 4 depth 3 branches 2 maxchildren 3 bytes " + std::to_string(text.size()) + "\n");
 }
 
 TEST(JosekiPack, UsageErrorsPrintTheUsage)
@@ -322,9 +325,9 @@ TEST(JosekiPack, AppendMakesAProgramWhoseLoaderReadsTheLibraryBack)
 
     // Appending to a program that already holds a library replaces it.
     writeFile(dir / "lib.sgf", "(;C[other])");
-    ASSERT_EQ(runPack({"append", (dir / "browser").string(), (dir / "lib.sgf").string(), (dir / "again").string()})
-                  .status,
-              0);
+    ASSERT_EQ(
+        runPack({"append", (dir / "browser").string(), (dir / "lib.sgf").string(), (dir / "again").string()}).status,
+        0);
     EXPECT_EQ(fs::file_size(dir / "again"), fs::file_size(dir / "browser"));
     test::RecordingMessageService againMessages;
     JosekiEngine again(againMessages);

@@ -91,9 +91,8 @@ TEST(AboutDialogLayoutTest, OkClosesTheDialog)
 {
     test::testApplication();
     AboutDialog dialog;
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        static_cast<QPushButton*>(dialog.controlWidget(AboutDialog::kOkButtonId))->click();
-    });
+    QTimer::singleShot(
+        0, &dialog, [&dialog] { static_cast<QPushButton*>(dialog.controlWidget(AboutDialog::kOkButtonId))->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
@@ -199,8 +198,8 @@ TEST_F(AboutCallersTest, AboutLinkFirstOnlyClosesTheStartUpPictureThenShowsTheAb
 
 TEST_F(AboutCallersTest, AClickOnACandidateClosesTheStartUpPictureAndPlaysTheMove)
 {
-    ASSERT_TRUE(test::waitUntil(
-        [this] { return dialog->frameGeometry().width() == dialog->layout().expectedWindowWidth; }));
+    ASSERT_TRUE(
+        test::waitUntil([this] { return dialog->frameGeometry().width() == dialog->layout().expectedWindowWidth; }));
     SplashWindow::showSplash(dialog.get());
     const JosekiEngine& engine = dialog->controller().engine;
     ASSERT_GT(engine.candidateCount, 0);

@@ -5,8 +5,8 @@
 
 #include "tests/support/RecordingMessageService.h"
 
-#include <QGuiApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -38,10 +38,7 @@ const QRgb kCoordinatePixel = qRgb(40, 40, 182);
 const QRgb kBookOnBlackPixel = qRgb(255, 10, 0);
 const QRgb kTrialOnBlackPixel = qRgb(250, 250, 255);
 
-bool resourcesPresent()
-{
-    return !StoneImageCache::stone(kBlack, 25).isNull() && !BoardTextures::texture(0).isNull();
-}
+bool resourcesPresent() { return !StoneImageCache::stone(kBlack, 25).isNull() && !BoardTextures::texture(0).isNull(); }
 
 // A window's worth of painter input for a work-area height; the engine counts
 // as loaded unless told otherwise.
@@ -61,7 +58,8 @@ public:
 
     PaintResult paint()
     {
-        const PaintInput input{engine, trial, moveNumberMode, showCoordinates, boardTexture, trialMode, layout, numberFont, coordinateFont};
+        const PaintInput input{engine,    trial,  moveNumberMode, showCoordinates, boardTexture,
+                               trialMode, layout, numberFont,     coordinateFont};
         return BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
     }
 
@@ -76,7 +74,10 @@ public:
         trial.position.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))] = static_cast<std::int16_t>(number);
     }
     void label(int col, int row, char c) { engine.labelBoard[static_cast<std::size_t>(pointIndex(col, row))] = c; }
-    void addCandidate(int col, int row) { engine.candidates[static_cast<std::size_t>(engine.candidateCount++)] = Point{col, row}; }
+    void addCandidate(int col, int row)
+    {
+        engine.candidates[static_cast<std::size_t>(engine.candidateCount++)] = Point{col, row};
+    }
 
     int x(int col) const { return layout.boardOriginX + col * layout.gridSpacing; }
     int y(int row) const { return layout.boardOriginY + row * layout.gridSpacing; }
@@ -124,7 +125,7 @@ TEST(BoardPainter, GridLinesLeaveOutTheirFinalPixel)
     Frame frame(570, 600); // origin (34, 41), spacing 25
     const QImage image = frame.paint().image;
     ASSERT_EQ(image.format(), QImage::Format_RGB32);
-    const int right = frame.x(18); // 484
+    const int right = frame.x(18);  // 484
     const int bottom = frame.y(18); // 491
     for (int i = 0; i < 19; ++i) {
         SCOPED_TRACE(i);
@@ -283,8 +284,9 @@ TEST(BoardPainter, TexturesTileFromTheClientOrigin)
         const QImage image = frame.paint().image;
         const QImage& wood = BoardTextures::texture(index);
         // Pixels between the grid lines, away from star points and border.
-        for (const QPoint p : {QPoint(frame.x(0) - 5, frame.y(0) - 5), QPoint(frame.x(1) + 7, frame.y(2) + 11),
-                               QPoint(frame.x(17) + 12, frame.y(18) + 12), QPoint(frame.layout.boardRect.left + 1, 300)}) {
+        for (const QPoint p :
+             {QPoint(frame.x(0) - 5, frame.y(0) - 5), QPoint(frame.x(1) + 7, frame.y(2) + 11),
+              QPoint(frame.x(17) + 12, frame.y(18) + 12), QPoint(frame.layout.boardRect.left + 1, 300)}) {
             EXPECT_EQ(at(image, p.x(), p.y()), wood.pixel(p.x() % wood.width(), p.y() % wood.height()) | 0xFF000000u)
                 << p.x() << "," << p.y();
         }
@@ -366,8 +368,10 @@ TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
         frame.engine.stoneCount = 2;
         const QImage board = frame.paint().image;
         const int half = c.side == 23 ? 11 : c.spacing / 2;
-        expectStoneAt(board, empty, StoneImageCache::stone(kBlack, c.spacing), frame.x(10) - half, frame.y(10) - half, c.side);
-        expectStoneAt(board, empty, StoneImageCache::stone(kWhite, c.spacing), frame.x(12) - half, frame.y(10) - half, c.side);
+        expectStoneAt(board, empty, StoneImageCache::stone(kBlack, c.spacing), frame.x(10) - half, frame.y(10) - half,
+                      c.side);
+        expectStoneAt(board, empty, StoneImageCache::stone(kWhite, c.spacing), frame.x(12) - half, frame.y(10) - half,
+                      c.side);
         // Codes other than black and white draw nothing.
         Frame odd(c.workArea, c.workArea == 768 ? 768 : 0);
         odd.placeBook(10, 10, 3, 1);
@@ -565,7 +569,7 @@ TEST(BoardPainter, TenukiButtonFollowsTheCandidates)
 
     const QImage withoutTenuki = result.image;
     frame.addCandidate(kNoMove, kNoMove);
-    frame.addCandidate(-1, 4);  // off the board: ignored
+    frame.addCandidate(-1, 4); // off the board: ignored
     frame.addCandidate(19, 2);
     result = frame.paint();
     EXPECT_TRUE(result.tenukiStateDecided);

@@ -65,7 +65,10 @@ TEST(GbkDisplay, InvalidBytesBecomeReplacementCharacters)
     };
     const Case cases[] = {
         {"a lead byte before a blank", "\x81 x", QString::fromUtf16(u"\uFFFD x")},
-        {"a lead byte before a control byte", "\x81\x01" "c", QString::fromUtf16(u"\uFFFD\u0001c")},
+        {"a lead byte before a control byte",
+         "\x81\x01"
+         "c",
+         QString::fromUtf16(u"\uFFFD\u0001c")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +82,10 @@ TEST(GbkDisplay, ASingleByteOutsideTheCharacterTableShowsAsOneCharacter)
 {
     // The code page maps 0x80 and 0xFF to single characters of its own choice
     // (the euro sign, a private-use point); neither swallows its neighbours.
-    for (const char* bytes : {"a\x80" "b", "a\xFF" "b"}) {
+    for (const char* bytes : {"a\x80"
+                              "b",
+                              "a\xFF"
+                              "b"}) {
         const QString shown = gbkToQString(bytes);
         ASSERT_EQ(shown.size(), 3) << bytes;
         EXPECT_EQ(shown.front(), QChar(u'a'));

@@ -1,7 +1,7 @@
 #include "ui/controls/HyperlinkLabel.h"
 
-#include "tests/ui/UiTestSupport.h"
 #include "tests/ui/RecordingUrlOpener.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>

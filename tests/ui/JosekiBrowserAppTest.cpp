@@ -45,15 +45,14 @@ TEST_P(MessageBoxTest, BoxHasTheCaptionStaysOnTopAndGetsItsIconAndButtons)
     EXPECT_EQ(QtMessageService::effectiveFlags(c.flags) & mb::kTopMost, mb::kTopMost);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, MessageBoxTest,
-    ::testing::Values(
-        BoxCase{"PlainOk", mb::kOk, QMessageBox::Information, QMessageBox::Ok},
-        BoxCase{"CloseQuestion", mb::kYesNo | mb::kIconQuestion | mb::kTopMost, QMessageBox::Question,
-                QMessageBox::Yes | QMessageBox::No},
-        BoxCase{"Error", mb::kIconError, QMessageBox::Critical, QMessageBox::Ok},
-        BoxCase{"OkWithInformation", mb::kIconInformation, QMessageBox::Information, QMessageBox::Ok}),
-    [](const ::testing::TestParamInfo<BoxCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Flags, MessageBoxTest,
+                         ::testing::Values(BoxCase{"PlainOk", mb::kOk, QMessageBox::Information, QMessageBox::Ok},
+                                           BoxCase{"CloseQuestion", mb::kYesNo | mb::kIconQuestion | mb::kTopMost,
+                                                   QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
+                                           BoxCase{"Error", mb::kIconError, QMessageBox::Critical, QMessageBox::Ok},
+                                           BoxCase{"OkWithInformation", mb::kIconInformation, QMessageBox::Information,
+                                                   QMessageBox::Ok}),
+                         [](const ::testing::TestParamInfo<BoxCase>& param) { return std::string(param.param.name); });
 
 TEST(MessageBoxAnswers, ButtonsMapToThePlatformAnswers)
 {

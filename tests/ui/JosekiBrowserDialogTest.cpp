@@ -102,13 +102,13 @@ TEST_F(JosekiBrowserDialogTest, ControlsCarryTheirIdsAndInitialStates)
     };
     // At the root with three branches: nothing to collect, no trial, no auto-play.
     const Expected table[] = {
-        {kCommentBox, true, true},      {kHintLine, true, true},         {kAboutButton, false, false},
-        {kHelpButton, false, false},    {kInfoPanel, true, true},        {kPicture, true, true},
-        {kCollectButton, true, false},  {kUpBranchButton, true, false},  {kBackButton, false, false},
-        {kNextButton, false, false},    {kAutoPlayButton, true, false},  {kSpeedEdit, true, false},
-        {kSpeedSpin, true, false},      {kMoveNumberLabel, true, true},  {kMoveNumberCombo, true, true},
-        {kWebsiteStrip, true, true},    {kTrialButton, true, false},     {kTrialRestartButton, false, false},
-        {kTrialEndButton, true, false}, {kCoordinatesCheck, true, true}, {kTextureButton, true, true},
+        {kCommentBox, true, true},          {kHintLine, true, true},         {kAboutButton, false, false},
+        {kHelpButton, false, false},        {kInfoPanel, true, true},        {kPicture, true, true},
+        {kCollectButton, true, false},      {kUpBranchButton, true, false},  {kBackButton, false, false},
+        {kNextButton, false, false},        {kAutoPlayButton, true, false},  {kSpeedEdit, true, false},
+        {kSpeedSpin, true, false},          {kMoveNumberLabel, true, true},  {kMoveNumberCombo, true, true},
+        {kWebsiteStrip, true, true},        {kTrialButton, true, false},     {kTrialRestartButton, false, false},
+        {kTrialEndButton, true, false},     {kCoordinatesCheck, true, true}, {kTextureButton, true, true},
         {kAcknowledgeButton, false, false},
     };
     for (const Expected& row : table) {
@@ -141,9 +141,8 @@ TEST_F(JosekiBrowserDialogTest, WindowTakesTheLayoutSizeAndTheControlsTheirScale
     const Rect commentTemplate = recorded[kCommentBox - kFirstControlId];
     EXPECT_EQ(commentTemplate, dialogUnitRect(347, 17, 120, 117));
     for (const int id : {kCommentBox, kWebsiteStrip, kTrialButton}) {
-        const Rect placed =
-            placeControl(id, recorded[static_cast<std::size_t>(id - kFirstControlId)],
-                         static_cast<float>(layout().layoutScale), layout());
+        const Rect placed = placeControl(id, recorded[static_cast<std::size_t>(id - kFirstControlId)],
+                                         static_cast<float>(layout().layoutScale), layout());
         EXPECT_EQ(control(id)->geometry(), QRect(placed.left, placed.top, placed.width(), placed.height())) << id;
     }
 }
@@ -258,9 +257,9 @@ TEST_F(JosekiBrowserDialogTest, BoardCursorCoversTheEdgeHalfSquaresOnly)
         bool board;
     };
     const Case cases[] = {
-        {{first, midY}, true},  {{first - 1, midY}, false}, {{lastX, midY}, true},
-        {{lastX + 1, midY}, false}, {{midX, top}, true},    {{midX, top - 1}, false},
-        {{midX, lastY}, true},  {{midX, lastY + 1}, false}, {{midX, midY}, true},
+        {{first, midY}, true},      {{first - 1, midY}, false}, {{lastX, midY}, true},
+        {{lastX + 1, midY}, false}, {{midX, top}, true},        {{midX, top - 1}, false},
+        {{midX, lastY}, true},      {{midX, lastY + 1}, false}, {{midX, midY}, true},
     };
     const Qt::CursorShape boardShape = JosekiBrowserDialog::boardCursor().shape();
     ASSERT_NE(boardShape, Qt::ArrowCursor);

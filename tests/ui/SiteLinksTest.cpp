@@ -1,9 +1,9 @@
 #include "ui/controls/SiteLinks.h"
 
 #include "core/MessageService.h"
+#include "tests/ui/RecordingUrlOpener.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/GbkText.h"
-#include "tests/ui/RecordingUrlOpener.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -33,15 +33,14 @@ struct ScriptedServices {
 
     SiteLinkServices services()
     {
-        return SiteLinkServices{
-            [this](HyperlinkLabel& label, const HyperlinkSettings& settings) {
-                if (std::find(failing.begin(), failing.end(), settings.text) != failing.end())
-                    return false;
-                return label.create(settings);
-            },
-            [this](const std::string& text, const std::string& caption, unsigned flags) {
-                boxes.push_back({text, caption, flags});
-            }};
+        return SiteLinkServices{[this](HyperlinkLabel& label, const HyperlinkSettings& settings) {
+                                    if (std::find(failing.begin(), failing.end(), settings.text) != failing.end())
+                                        return false;
+                                    return label.create(settings);
+                                },
+                                [this](const std::string& text, const std::string& caption, unsigned flags) {
+                                    boxes.push_back({text, caption, flags});
+                                }};
     }
 };
 

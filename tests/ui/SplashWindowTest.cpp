@@ -270,9 +270,7 @@ TEST_F(SplashWindowTest, MovesWheelAndReleasesLeaveItUp)
     const std::function<QEvent*()> others[] = {
         [&] { return new QMouseEvent(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, {}); },
         [&] { return new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {}); },
-        [&] {
-            return new QWheelEvent(at, global, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        },
+        [&] { return new QWheelEvent(at, global, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false); },
         [] { return new QKeyEvent(QEvent::KeyRelease, Qt::Key_A, {}); },
     };
     SplashWindow::showSplash(host.get());

@@ -31,8 +31,8 @@ bool readLibraryContainer(const std::string& libraryPath, std::string& container
 // True when `image` already ends with a container (a browser packed before).
 bool endsWithContainer(const std::string& image)
 {
-    return image.size() >= kContainerLength
-        && std::memcmp(image.data() + image.size() - kContainerLength, kContainerMagic, kMagicLength) == 0;
+    return image.size() >= kContainerLength &&
+           std::memcmp(image.data() + image.size() - kContainerLength, kContainerMagic, kMagicLength) == 0;
 }
 
 } // namespace
@@ -40,14 +40,14 @@ bool endsWithContainer(const std::string& image)
 bool ContainerWriter::build(const std::string& text, std::string& container, std::string& error)
 {
     if (text.size() > kContainerTextLength) {
-        error = "library text of " + std::to_string(text.size()) + " bytes does not fit a container (at most "
-            + std::to_string(kContainerTextLength) + " bytes)";
+        error = "library text of " + std::to_string(text.size()) + " bytes does not fit a container (at most " +
+                std::to_string(kContainerTextLength) + " bytes)";
         return false;
     }
     const std::size_t zero = text.find('\0');
     if (zero != std::string::npos) {
-        error = "library text holds a zero byte at offset " + std::to_string(zero)
-            + "; the browser would stop reading there";
+        error = "library text holds a zero byte at offset " + std::to_string(zero) +
+                "; the browser would stop reading there";
         return false;
     }
     std::string scrambled = text;

@@ -12,7 +12,7 @@ namespace joseki::pack {
 namespace {
 
 constexpr char kTenuki[] = "tt";
-constexpr char kFullWidthBracket[] = "］"; // stands for "]" inside a text
+constexpr char kFullWidthBracket[] = "］";   // stands for "]" inside a text
 constexpr char kFullWidthBackslash[] = "＼"; // stands for "\" inside a text
 constexpr unsigned char kFirstPrintable = 0x21;
 constexpr unsigned char kLastPrintable = 0x7E;

@@ -17,7 +17,8 @@ public:
 
     // Bytes in `charset` as UTF-8. Undecodable bytes become U+FFFD and are
     // counted in `replaced`. False when the character set is unknown.
-    static bool decodeToUtf8(std::string_view bytes, const std::string& charset, std::string& utf8, std::size_t& replaced);
+    static bool decodeToUtf8(std::string_view bytes, const std::string& charset, std::string& utf8,
+                             std::size_t& replaced);
 
     // UTF-8 as GBK; a character GBK cannot hold becomes "?" and is counted in
     // `replaced`, its code point noted in `firstReplaced` when that is still empty.

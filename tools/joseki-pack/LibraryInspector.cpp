@@ -42,8 +42,8 @@ std::vector<std::string> textWarnings(const std::string& text)
     if (zero != std::string::npos)
         warnings.push_back("a zero byte at offset " + std::to_string(zero) + " ends the text there");
     if (text.size() > kContainerTextLength)
-        warnings.push_back("the text of " + std::to_string(text.size()) + " bytes does not fit a container (at most "
-                           + std::to_string(kContainerTextLength) + " bytes)");
+        warnings.push_back("the text of " + std::to_string(text.size()) + " bytes does not fit a container (at most " +
+                           std::to_string(kContainerTextLength) + " bytes)");
     return warnings;
 }
 

@@ -32,15 +32,15 @@ void note(const std::string& file, const std::string& what)
 void reportNotes(const std::string& file, const ConversionNotes& notes)
 {
     if (notes.replacedCharacters != 0)
-        note(file, std::to_string(notes.replacedCharacters) + " character(s) GBK cannot hold (or the reader would "
-                 + "misread) written as \"?\", the first being \"" + notes.firstReplaced + "\"");
+        note(file, std::to_string(notes.replacedCharacters) + " character(s) GBK cannot hold (or the reader would " +
+                       "misread) written as \"?\", the first being \"" + notes.firstReplaced + "\"");
     if (notes.movesMadeTenuki != 0)
         note(file, std::to_string(notes.movesMadeTenuki) + " move(s) off the 19x19 board written as tenuki \"tt\"");
     if (notes.droppedPoints != 0)
         note(file, std::to_string(notes.droppedPoints) + " setup or mark point(s) off the board dropped");
     if (notes.droppedLabels != 0)
-        note(file, std::to_string(notes.droppedLabels)
-                 + " label(s) dropped (not one printable byte, off the board, or beyond 20 in a node)");
+        note(file, std::to_string(notes.droppedLabels) +
+                       " label(s) dropped (not one printable byte, off the board, or beyond 20 in a node)");
     if (notes.cutValues != 0)
         note(file, std::to_string(notes.cutValues) + " value(s) cut to the reader's limit of 1024 bytes");
     std::string dropped;

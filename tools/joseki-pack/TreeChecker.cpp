@@ -78,7 +78,8 @@ void checkMove(const VariationNode* node, Stones& stones, char& lastColour, Repo
     lastColour = node->color;
     if (node->hasMove()) {
         // Normal rules without ko: the checker follows one line, not a game.
-        const rules::Verdict verdict = rules::playMove(stones, node->col, node->row, stoneForColourLetter(node->color)).verdict;
+        const rules::Verdict verdict =
+            rules::playMove(stones, node->col, node->row, stoneForColourLetter(node->color)).verdict;
         if (verdict == rules::Verdict::Occupied)
             report.add(node, "a move to an occupied point");
         else if (verdict == rules::Verdict::Suicide)

@@ -50,8 +50,8 @@ int main(int argc, char** argv)
         if (name != command.name)
             continue;
         if (operands.size() != command.operands)
-            return usage(name + " takes " + std::to_string(command.operands) + " operand(s), "
-                         + std::to_string(operands.size()) + " given");
+            return usage(name + " takes " + std::to_string(command.operands) + " operand(s), " +
+                         std::to_string(operands.size()) + " given");
         return command.run(operands);
     }
     return usage("unknown command '" + name + "'");

@@ -25,7 +25,7 @@ const QColor kBoardEdge(118, 74, 32);
 const QColor kGridLine(96, 60, 24, 170);
 const QColor kStoneShadow(0, 0, 0, 90);
 
-void paintBoard(QPainter &p, int side)
+void paintBoard(QPainter& p, int side)
 {
     const QRectF square(0.5, 0.5, side - 1.0, side - 1.0);
     QLinearGradient wood(0, 0, side, side);
@@ -46,7 +46,7 @@ void paintBoard(QPainter &p, int side)
     }
 }
 
-void paintStone(QPainter &p, int side, StoneColour colour, double centre)
+void paintStone(QPainter& p, int side, StoneColour colour, double centre)
 {
     const int size = static_cast<int>(std::lround(side * kStoneSize));
     const double topLeft = std::floor(side * centre) + 0.5 - size / 2.0;
@@ -54,7 +54,7 @@ void paintStone(QPainter &p, int side, StoneColour colour, double centre)
     p.drawImage(QPointF(std::round(topLeft), std::round(topLeft)), stone);
 }
 
-void paintShadow(QPainter &p, int side, double centre)
+void paintShadow(QPainter& p, int side, double centre)
 {
     const double size = std::lround(side * kStoneSize);
     const double c = std::floor(side * centre) + 0.5;

@@ -25,25 +25,13 @@ inline constexpr double kChannelMax = 255.0;
 inline RgbF operator+(RgbF a, RgbF b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 inline RgbF operator*(RgbF a, double k) { return {a.r * k, a.g * k, a.b * k}; }
 
-inline RgbF mix(RgbF a, RgbF b, double t)
-{
-    return a * (1.0 - t) + b * t;
-}
+inline RgbF mix(RgbF a, RgbF b, double t) { return a * (1.0 - t) + b * t; }
 
-inline int toChannel(double v)
-{
-    return static_cast<int>(std::lround(std::clamp(v, 0.0, kChannelMax)));
-}
+inline int toChannel(double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, kChannelMax))); }
 
-inline QRgb toRgb(RgbF c)
-{
-    return qRgb(toChannel(c.r), toChannel(c.g), toChannel(c.b));
-}
+inline QRgb toRgb(RgbF c) { return qRgb(toChannel(c.r), toChannel(c.g), toChannel(c.b)); }
 
-inline QColor toQColor(RgbF c)
-{
-    return QColor(toChannel(c.r), toChannel(c.g), toChannel(c.b));
-}
+inline QColor toQColor(RgbF c) { return QColor(toChannel(c.r), toChannel(c.g), toChannel(c.b)); }
 
 inline RgbF fromRgb(int r, int g, int b)
 {

@@ -12,26 +12,10 @@ namespace {
 // '#' outline, 'o' fill, '.' transparent. The index finger points up; the
 // other fingers are curled, the thumb rests on the left.
 constexpr std::array<std::string_view, 20> kHandArt = {
-    "......###.........",
-    ".....#ooo#........",
-    ".....#ooo#........",
-    ".....#ooo#........",
-    ".....#ooo#........",
-    ".....#ooo#........",
-    ".....#ooo###......",
-    ".....#ooo#oo###...",
-    ".....#ooo#oo#oo##.",
-    ".....#ooo#oo#oo#o#",
-    "..##.#ooo#oo#oo#o#",
-    ".#oo##ooo#oo#oo#o#",
-    ".#ooo#ooooooooooo#",
-    ".#ooooooooooooooo#",
-    "..#oooooooooooooo#",
-    "..#oooooooooooooo#",
-    "...#oooooooooooo#.",
-    "....#ooooooooooo#.",
-    "....#ooooooooooo#.",
-    "....#############.",
+    "......###.........", ".....#ooo#........", ".....#ooo#........", ".....#ooo#........", ".....#ooo#........",
+    ".....#ooo#........", ".....#ooo###......", ".....#ooo#oo###...", ".....#ooo#oo#oo##.", ".....#ooo#oo#oo#o#",
+    "..##.#ooo#oo#oo#o#", ".#oo##ooo#oo#oo#o#", ".#ooo#ooooooooooo#", ".#ooooooooooooooo#", "..#oooooooooooooo#",
+    "..#oooooooooooooo#", "...#oooooooooooo#.", "....#ooooooooooo#.", "....#ooooooooooo#.", "....#############.",
 };
 
 // Where the art sits inside the cursor square.
@@ -63,9 +47,6 @@ QImage HandCursor::render()
     return image;
 }
 
-QPoint HandCursor::hotspot()
-{
-    return kArtOrigin + kTipInArt;
-}
+QPoint HandCursor::hotspot() { return kArtOrigin + kTipInArt; }
 
 } // namespace resgen

@@ -7,19 +7,19 @@
 
 namespace resgen {
 
-OutputFolder::OutputFolder(const QString &path) : m_dir(path)
+OutputFolder::OutputFolder(const QString& path) : m_dir(path)
 {
     if (!m_dir.mkpath(QStringLiteral(".")))
         reportError(QStringLiteral("cannot create folder %1").arg(path));
 }
 
-void OutputFolder::saveImage(const QImage &image, const QString &fileName)
+void OutputFolder::saveImage(const QImage& image, const QString& fileName)
 {
     if (!image.save(m_dir.filePath(fileName), "PNG"))
         reportError(QStringLiteral("cannot write %1").arg(fileName));
 }
 
-void OutputFolder::saveText(const QString &text, const QString &fileName)
+void OutputFolder::saveText(const QString& text, const QString& fileName)
 {
     QFile file(m_dir.filePath(fileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -29,7 +29,7 @@ void OutputFolder::saveText(const QString &text, const QString &fileName)
     file.write(text.toUtf8());
 }
 
-void OutputFolder::reportError(const QString &message)
+void OutputFolder::reportError(const QString& message)
 {
     std::fprintf(stderr, "joseki-resgen: %s\n", qPrintable(message));
     m_failed = true;

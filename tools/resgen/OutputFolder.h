@@ -11,11 +11,11 @@ namespace resgen {
 
 class OutputFolder {
 public:
-    explicit OutputFolder(const QString &path);
+    explicit OutputFolder(const QString& path);
 
-    void saveImage(const QImage &image, const QString &fileName);
-    void saveText(const QString &text, const QString &fileName);
-    void reportError(const QString &message);
+    void saveImage(const QImage& image, const QString& fileName);
+    void saveText(const QString& text, const QString& fileName);
+    void reportError(const QString& message);
 
     bool failed() const { return m_failed; }
 

@@ -16,7 +16,7 @@ constexpr int kLeftLine = 8;
 constexpr int kBottomLine = 62;
 // Odd, so that a stone's centre falls on the centre of a one-pixel line.
 constexpr int kStoneSide = 11;
-constexpr int kStarPoint = 3;   // lines from the corner, counted from 0
+constexpr int kStarPoint = 3; // lines from the corner, counted from 0
 constexpr int kStarPointSide = 3;
 
 const QColor kLine(104, 70, 34);
@@ -24,25 +24,21 @@ const QColor kFrame(92, 58, 26);
 const QColor kShadow(0, 0, 0, 70);
 
 struct Move {
-    int col;   // lines from the left edge, 0-based
-    int row;   // lines from the bottom edge, 0-based
+    int col; // lines from the left edge, 0-based
+    int row; // lines from the bottom edge, 0-based
     StoneColour colour;
 };
 
 // An approach to the corner point and the usual answers.
 constexpr Move kMoves[] = {
-    {2, 3, StoneColour::Black},
-    {4, 2, StoneColour::White},
-    {3, 2, StoneColour::Black},
-    {4, 3, StoneColour::White},
-    {2, 5, StoneColour::Black},
-    {7, 2, StoneColour::White},
+    {2, 3, StoneColour::Black}, {4, 2, StoneColour::White}, {3, 2, StoneColour::Black},
+    {4, 3, StoneColour::White}, {2, 5, StoneColour::Black}, {7, 2, StoneColour::White},
 };
 
 int lineX(int col) { return kLeftLine + col * kSpacing; }
 int lineY(int row) { return kBottomLine - row * kSpacing; }
 
-void paintGrid(QPainter &p)
+void paintGrid(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(kLine, 1));
@@ -55,17 +51,16 @@ void paintGrid(QPainter &p)
     p.drawLine(kLeftLine - 1, kBottomLine + 1, PanelPicture::kWidth, kBottomLine + 1);
 
     const int starOffset = kStarPointSide / 2;
-    p.fillRect(QRect(lineX(kStarPoint) - starOffset, lineY(kStarPoint) - starOffset,
-                     kStarPointSide, kStarPointSide),
+    p.fillRect(QRect(lineX(kStarPoint) - starOffset, lineY(kStarPoint) - starOffset, kStarPointSide, kStarPointSide),
                kLine);
 }
 
-void paintStones(QPainter &p)
+void paintStones(QPainter& p)
 {
     const QImage black = StoneImages::sprite(StoneColour::Black, kStoneSide);
     const QImage white = StoneImages::sprite(StoneColour::White, kStoneSide);
     const int half = kStoneSide / 2;
-    for (const Move &m : kMoves) {
+    for (const Move& m : kMoves) {
         const int x = lineX(m.col) - half;
         const int y = lineY(m.row) - half;
         p.setPen(Qt::NoPen);

@@ -42,8 +42,7 @@ double lerp(double a, double b, double t) { return a + (b - a) * t; }
 
 PeriodicNoise::PeriodicNoise(std::uint32_t seed, int periodX, int periodY)
     : m_seed(seed), m_periodX(periodX < 1 ? 1 : periodX), m_periodY(periodY < 1 ? 1 : periodY)
-{
-}
+{ }
 
 double PeriodicNoise::lattice(int ix, int iy, int periodX, int periodY, std::uint32_t salt) const
 {
@@ -63,17 +62,13 @@ double PeriodicNoise::atScaled(double x, double y, int periodX, int periodY, std
     const int iy = static_cast<int>(fy);
     const double tx = fade(x - fx);
     const double ty = fade(y - fy);
-    const double top = lerp(lattice(ix, iy, periodX, periodY, salt),
-                            lattice(ix + 1, iy, periodX, periodY, salt), tx);
-    const double bottom = lerp(lattice(ix, iy + 1, periodX, periodY, salt),
-                               lattice(ix + 1, iy + 1, periodX, periodY, salt), tx);
+    const double top = lerp(lattice(ix, iy, periodX, periodY, salt), lattice(ix + 1, iy, periodX, periodY, salt), tx);
+    const double bottom =
+        lerp(lattice(ix, iy + 1, periodX, periodY, salt), lattice(ix + 1, iy + 1, periodX, periodY, salt), tx);
     return lerp(top, bottom, ty);
 }
 
-double PeriodicNoise::at(double x, double y) const
-{
-    return atScaled(x, y, m_periodX, m_periodY, 0U);
-}
+double PeriodicNoise::at(double x, double y) const { return atScaled(x, y, m_periodX, m_periodY, 0U); }
 
 double PeriodicNoise::fractal(double x, double y, int octaves) const
 {

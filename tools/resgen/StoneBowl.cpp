@@ -15,18 +15,18 @@ namespace resgen {
 namespace {
 
 // Proportions relative to the rim's width.
-constexpr double kRimDepth = 0.17;        // ellipse height / width, from the viewing angle
+constexpr double kRimDepth = 0.17; // ellipse height / width, from the viewing angle
 constexpr double kBodyHeight = 0.60;
-constexpr double kBulge = 1.14;           // widest point / rim width
-constexpr double kBulgeLevel = 0.30;      // where the bulge is, down the body
-constexpr double kBase = 0.62;            // foot width / rim width
+constexpr double kBulge = 1.14;      // widest point / rim width
+constexpr double kBulgeLevel = 0.30; // where the bulge is, down the body
+constexpr double kBase = 0.62;       // foot width / rim width
 constexpr double kBaseDepth = 0.10;
 constexpr double kRimThickness = 0.045;
 constexpr double kStoneSize = 0.19;
-constexpr double kStoneSquash = 0.5;      // stones lie flat, seen at an angle
-constexpr double kHeapHeight = 0.08;      // how far the heap rises over the rim
-constexpr double kHeapSpread = 0.8;       // the heap's width / the opening's
-constexpr double kEndClearance = 0.4;     // in stone widths
+constexpr double kStoneSquash = 0.5;  // stones lie flat, seen at an angle
+constexpr double kHeapHeight = 0.08;  // how far the heap rises over the rim
+constexpr double kHeapSpread = 0.8;   // the heap's width / the opening's
+constexpr double kEndClearance = 0.4; // in stone widths
 constexpr double kShadowWidth = 1.5;
 constexpr double kShadowDepth = 0.22;
 
@@ -44,20 +44,19 @@ constexpr int kBottomShadeAlpha = 110;
 
 // The standard fixes minstd_rand's sequence, so the bowls look the same on
 // every platform (unlike the standard distributions).
-double unitRandom(std::minstd_rand &rng)
+double unitRandom(std::minstd_rand& rng)
 {
-    return static_cast<double>(rng() - std::minstd_rand::min())
-           / static_cast<double>(std::minstd_rand::max() - std::minstd_rand::min());
+    return static_cast<double>(rng() - std::minstd_rand::min()) /
+           static_cast<double>(std::minstd_rand::max() - std::minstd_rand::min());
 }
 
 } // namespace
 
 StoneBowl::StoneBowl(QPointF rimCentre, double width, StoneColour stones, std::uint32_t seed)
     : m_rim(rimCentre), m_width(width), m_stones(stones), m_seed(seed)
-{
-}
+{ }
 
-void StoneBowl::paint(QPainter &painter) const
+void StoneBowl::paint(QPainter& painter) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -69,7 +68,7 @@ void StoneBowl::paint(QPainter &painter) const
     painter.restore();
 }
 
-void StoneBowl::paintShadow(QPainter &painter) const
+void StoneBowl::paintShadow(QPainter& painter) const
 {
     const double baseY = m_rim.y() + m_width * kBodyHeight;
     const QPointF centre(m_rim.x() + m_width * 0.08, baseY);
@@ -87,7 +86,7 @@ void StoneBowl::paintShadow(QPainter &painter) const
     painter.restore();
 }
 
-void StoneBowl::paintBody(QPainter &painter) const
+void StoneBowl::paintBody(QPainter& painter) const
 {
     const double hw = m_width / 2.0;
     const double cx = m_rim.x();
@@ -100,11 +99,9 @@ void StoneBowl::paintBody(QPainter &painter) const
 
     QPainterPath body;
     body.moveTo(cx - hw, top);
-    body.cubicTo(cx - hw * kBulge * 1.06, bulgeY, cx - hw * kBulge, baseY - height * 0.15,
-                 cx - baseHw, baseY);
+    body.cubicTo(cx - hw * kBulge * 1.06, bulgeY, cx - hw * kBulge, baseY - height * 0.15, cx - baseHw, baseY);
     body.arcTo(QRectF(cx - baseHw, baseY - baseRy, 2 * baseHw, 2 * baseRy), 180.0, 180.0);
-    body.cubicTo(cx + hw * kBulge, baseY - height * 0.15, cx + hw * kBulge * 1.06, bulgeY,
-                 cx + hw, top);
+    body.cubicTo(cx + hw * kBulge, baseY - height * 0.15, cx + hw * kBulge * 1.06, bulgeY, cx + hw, top);
     body.closeSubpath();
 
     QLinearGradient side(cx - hw * kBulge, 0, cx + hw * kBulge, 0);
@@ -138,13 +135,12 @@ void StoneBowl::paintBody(QPainter &painter) const
         QColor grain = kGrain;
         grain.setAlpha(static_cast<int>(kGrain.alpha() * (0.4 + unitRandom(rng))));
         painter.setPen(QPen(grain, 0.5 + unitRandom(rng)));
-        painter.drawArc(QRectF(cx - hw * kBulge, y - ry, 2 * hw * kBulge, 2 * ry), 180 * 16,
-                        180 * 16);
+        painter.drawArc(QRectF(cx - hw * kBulge, y - ry, 2 * hw * kBulge, 2 * ry), 180 * 16, 180 * 16);
     }
     painter.restore();
 }
 
-void StoneBowl::paintRim(QPainter &painter) const
+void StoneBowl::paintRim(QPainter& painter) const
 {
     const double rx = m_width / 2.0;
     const double ry = m_width * kRimDepth / 2.0;
@@ -161,7 +157,7 @@ void StoneBowl::paintRim(QPainter &painter) const
     painter.drawEllipse(m_rim, rx - t, ry - t * kRimDepth * 2.0);
 }
 
-void StoneBowl::paintStones(QPainter &painter) const
+void StoneBowl::paintStones(QPainter& painter) const
 {
     const double t = m_width * kRimThickness;
     const double rx = m_width / 2.0 - t;
@@ -201,8 +197,7 @@ void StoneBowl::paintStones(QPainter &painter) const
     int row = 0;
     for (double y = bounds.top() - h * 0.2; y < bounds.bottom() + h * 0.5; y += rowStep, ++row) {
         const double offset = (row % 2) * colStep / 2.0;
-        for (double x = bounds.left() - w * 0.5 + offset; x < bounds.right() + w * 0.5;
-             x += colStep) {
+        for (double x = bounds.left() - w * 0.5 + offset; x < bounds.right() + w * 0.5; x += colStep) {
             const QPointF c(x + jitter(w * 0.25), y + jitter(h * 0.2));
             if (!region.contains(c))
                 continue;

@@ -19,13 +19,13 @@ public:
     // pixels; seed: varies the heap of stones between bowls.
     StoneBowl(QPointF rimCentre, double width, StoneColour stones, std::uint32_t seed);
 
-    void paint(QPainter &painter) const;
+    void paint(QPainter& painter) const;
 
 private:
-    void paintShadow(QPainter &painter) const;
-    void paintBody(QPainter &painter) const;
-    void paintRim(QPainter &painter) const;
-    void paintStones(QPainter &painter) const;
+    void paintShadow(QPainter& painter) const;
+    void paintBody(QPainter& painter) const;
+    void paintRim(QPainter& painter) const;
+    void paintStones(QPainter& painter) const;
 
     QPointF m_rim;
     double m_width;

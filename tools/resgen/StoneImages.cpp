@@ -31,7 +31,7 @@ double edgeSide(double px, double py, double ax, double ay, double bx, double by
     return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
 }
 
-bool insideTriangle(const Triangle &t, double u, double v)
+bool insideTriangle(const Triangle& t, double u, double v)
 {
     const double d1 = edgeSide(u, v, t.ax, t.ay, t.bx, t.by);
     const double d2 = edgeSide(u, v, t.bx, t.by, t.cx, t.cy);
@@ -42,12 +42,11 @@ bool insideTriangle(const Triangle &t, double u, double v)
 }
 
 struct PixelCoverage {
-    double coverage = 0.0;   // fraction of subsamples on the stone
-    RgbF premultiplied;      // sum of stone colours / subsample count
+    double coverage = 0.0; // fraction of subsamples on the stone
+    RgbF premultiplied;    // sum of stone colours / subsample count
 };
 
-PixelCoverage samplePixel(const StoneShader &shader, int side, StoneImages::Mark mark,
-                          int px, int py)
+PixelCoverage samplePixel(const StoneShader& shader, int side, StoneImages::Mark mark, int px, int py)
 {
     const double radius = side / 2.0;
     PixelCoverage result;
@@ -59,8 +58,7 @@ PixelCoverage samplePixel(const StoneShader &shader, int side, StoneImages::Mark
             const double v = (y - radius) / radius;
             if (u * u + v * v > 1.0)
                 continue;
-            const bool onMark = mark == StoneImages::Mark::Triangle
-                                && insideTriangle(kMarkTriangle, u, v);
+            const bool onMark = mark == StoneImages::Mark::Triangle && insideTriangle(kMarkTriangle, u, v);
             const RgbF c = onMark ? shader.markColour() : shader.shade(u, v);
             result.premultiplied = result.premultiplied + c * (1.0 / kSubsampleCount);
             result.coverage += 1.0 / kSubsampleCount;
@@ -92,7 +90,7 @@ bool allCornersOutside(int px, int py, double radius)
 }
 
 // Number of key-colour pixels reachable from the border through key colour.
-int keyPixelsConnectedToBorder(const QImage &image)
+int keyPixelsConnectedToBorder(const QImage& image)
 {
     const int w = image.width();
     const int h = image.height();
@@ -155,14 +153,14 @@ QImage StoneImages::sprite(StoneColour colour, int side)
         for (int px = 0; px < side; ++px) {
             const PixelCoverage p = samplePixel(shader, side, Mark::None, px, py);
             const RgbF c = p.premultiplied;
-            image.setPixel(px, py, qRgba(toChannel(c.r), toChannel(c.g), toChannel(c.b),
-                                         toChannel(p.coverage * kChannelMax)));
+            image.setPixel(px, py,
+                           qRgba(toChannel(c.r), toChannel(c.g), toChannel(c.b), toChannel(p.coverage * kChannelMax)));
         }
     }
     return image;
 }
 
-QString StoneImages::checkKeyed(const QImage &image)
+QString StoneImages::checkKeyed(const QImage& image)
 {
     const double radius = image.width() / 2.0;
     const double innerLimit = radius - 1.0;
@@ -176,8 +174,7 @@ QString StoneImages::checkKeyed(const QImage &image)
             if (isKey && dx * dx + dy * dy < innerLimit * innerLimit)
                 return QStringLiteral("key colour inside the disc at %1,%2").arg(px).arg(py);
             if (!isKey && allCornersOutside(px, py, radius))
-                return QStringLiteral("pixel outside the disc is not key colour at %1,%2")
-                    .arg(px).arg(py);
+                return QStringLiteral("pixel outside the disc is not key colour at %1,%2").arg(px).arg(py);
         }
     }
     if (keyPixelsConnectedToBorder(image) != keyCount)

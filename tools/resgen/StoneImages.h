@@ -25,7 +25,7 @@ public:
     // Empty if the key colour appears exactly on the outside of the disc of a
     // keyed image: never inside it, always on pixels the disc misses, and
     // only in areas connected to the border. Otherwise, what is wrong.
-    static QString checkKeyed(const QImage &image);
+    static QString checkKeyed(const QImage& image);
 };
 
 } // namespace resgen

@@ -59,7 +59,7 @@ const RgbF kMarkOnWhite = fromRgb(20, 20, 20);
 
 } // namespace
 
-StoneShader::StoneShader(StoneColour colour) : m_colour(colour) {}
+StoneShader::StoneShader(StoneColour colour) : m_colour(colour) { }
 
 RgbF StoneShader::shade(double u, double v) const
 {
@@ -78,9 +78,6 @@ RgbF StoneShader::shade(double u, double v) const
     return mix(lit, kWhiteRim, rim * kRimStrengthWhite);
 }
 
-RgbF StoneShader::markColour() const
-{
-    return m_colour == StoneColour::Black ? kMarkOnBlack : kMarkOnWhite;
-}
+RgbF StoneShader::markColour() const { return m_colour == StoneColour::Black ? kMarkOnBlack : kMarkOnWhite; }
 
 } // namespace resgen

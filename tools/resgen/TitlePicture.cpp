@@ -51,10 +51,10 @@ constexpr unsigned kWhiteBowlSeed = 19U;
 
 constexpr double kShadowOffset = 2.0;
 
-QString pickFamily(const QStringList &preferred)
+QString pickFamily(const QStringList& preferred)
 {
     const QStringList available = QFontDatabase::families();
-    for (const QString &family : preferred) {
+    for (const QString& family : preferred) {
         if (available.contains(family))
             return family;
     }
@@ -63,11 +63,9 @@ QString pickFamily(const QStringList &preferred)
 
 QFont titleFont(double pixelSize, bool serif)
 {
-    const QStringList serifs = {QStringLiteral("Noto Serif CJK SC"),
-                                QStringLiteral("Noto Sans CJK SC"),
+    const QStringList serifs = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                                 QStringLiteral("WenQuanYi Zen Hei")};
-    const QStringList sans = {QStringLiteral("Noto Sans CJK SC"),
-                              QStringLiteral("WenQuanYi Zen Hei")};
+    const QStringList sans = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")};
     QFont font(pickFamily(serif ? serifs : sans));
     font.setPixelSize(static_cast<int>(pixelSize));
     font.setWeight(serif ? QFont::Bold : QFont::Medium);
@@ -75,7 +73,7 @@ QFont titleFont(double pixelSize, bool serif)
     return font;
 }
 
-void paintBackground(QPainter &p)
+void paintBackground(QPainter& p)
 {
     QLinearGradient back(0, 0, 0, TitlePicture::kHeight);
     back.setColorAt(0.0, kBackTop);
@@ -85,8 +83,7 @@ void paintBackground(QPainter &p)
     QLinearGradient table(0, kTableTop, 0, TitlePicture::kHeight);
     table.setColorAt(0.0, kTableFar);
     table.setColorAt(1.0, kTableNear);
-    p.fillRect(QRectF(0, kTableTop, TitlePicture::kWidth, TitlePicture::kHeight - kTableTop),
-               table);
+    p.fillRect(QRectF(0, kTableTop, TitlePicture::kWidth, TitlePicture::kHeight - kTableTop), table);
 
     QRadialGradient glow(QPointF(TitlePicture::kWidth / 2.0, kTitleBaseline), 260.0);
     glow.setColorAt(0.0, kGlow);
@@ -94,7 +91,7 @@ void paintBackground(QPainter &p)
     p.fillRect(QRectF(0, 0, TitlePicture::kWidth, TitlePicture::kHeight), glow);
 }
 
-QPainterPath centredText(const QString &text, const QFont &font, double baseline)
+QPainterPath centredText(const QString& text, const QFont& font, double baseline)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
@@ -103,7 +100,7 @@ QPainterPath centredText(const QString &text, const QFont &font, double baseline
     return path;
 }
 
-void paintTitle(QPainter &p)
+void paintTitle(QPainter& p)
 {
     const QPainterPath title = centredText(kTitle, titleFont(kTitlePixelSize, true), kTitleBaseline);
     p.setPen(Qt::NoPen);
@@ -118,8 +115,8 @@ void paintTitle(QPainter &p)
     p.setBrush(gold);
     p.drawPath(title);
 
-    QLinearGradient rule(TitlePicture::kWidth / 2.0 - kRuleHalfWidth, 0,
-                         TitlePicture::kWidth / 2.0 + kRuleHalfWidth, 0);
+    QLinearGradient rule(TitlePicture::kWidth / 2.0 - kRuleHalfWidth, 0, TitlePicture::kWidth / 2.0 + kRuleHalfWidth,
+                         0);
     rule.setColorAt(0.0, QColor(0, 0, 0, 0));
     rule.setColorAt(0.5, kRuleColour);
     rule.setColorAt(1.0, QColor(0, 0, 0, 0));
@@ -127,8 +124,7 @@ void paintTitle(QPainter &p)
     p.drawLine(QPointF(TitlePicture::kWidth / 2.0 - kRuleHalfWidth, kRuleY),
                QPointF(TitlePicture::kWidth / 2.0 + kRuleHalfWidth, kRuleY));
 
-    const QPainterPath sub =
-        centredText(kSubtitle, titleFont(kSubtitlePixelSize, false), kSubtitleBaseline);
+    const QPainterPath sub = centredText(kSubtitle, titleFont(kSubtitlePixelSize, false), kSubtitleBaseline);
     p.setPen(Qt::NoPen);
     p.setBrush(kShadow);
     p.drawPath(sub.translated(1.0, 1.0));
@@ -152,13 +148,13 @@ constexpr LooseStone kLooseStones[] = {
 constexpr int kLooseStoneSize = 30;
 constexpr double kLooseSquash = 0.5;
 
-void paintLooseStones(QPainter &p)
+void paintLooseStones(QPainter& p)
 {
     const QImage black = StoneImages::sprite(StoneColour::Black, kLooseStoneSize);
     const QImage white = StoneImages::sprite(StoneColour::White, kLooseStoneSize);
     const double w = kLooseStoneSize;
     const double h = kLooseStoneSize * kLooseSquash;
-    for (const LooseStone &s : kLooseStones) {
+    for (const LooseStone& s : kLooseStones) {
         QRadialGradient shade(QPointF(0, 0), 1.0);
         shade.setColorAt(0.0, QColor(0, 0, 0, 140));
         shade.setColorAt(1.0, QColor(0, 0, 0, 0));
@@ -169,8 +165,7 @@ void paintLooseStones(QPainter &p)
         p.setBrush(shade);
         p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
         p.restore();
-        p.drawImage(QRectF(s.x - w / 2.0, s.y - h / 2.0, w, h),
-                    s.colour == StoneColour::Black ? black : white);
+        p.drawImage(QRectF(s.x - w / 2.0, s.y - h / 2.0, w, h), s.colour == StoneColour::Black ? black : white);
     }
 }
 
@@ -183,10 +178,8 @@ QImage TitlePicture::render()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     paintBackground(p);
-    StoneBowl(QPointF(kBlackBowlX, kBlackBowlY), kBowlWidth, StoneColour::Black, kBlackBowlSeed)
-        .paint(p);
-    StoneBowl(QPointF(kWhiteBowlX, kWhiteBowlY), kBowlWidth, StoneColour::White, kWhiteBowlSeed)
-        .paint(p);
+    StoneBowl(QPointF(kBlackBowlX, kBlackBowlY), kBowlWidth, StoneColour::Black, kBlackBowlSeed).paint(p);
+    StoneBowl(QPointF(kWhiteBowlX, kWhiteBowlY), kBowlWidth, StoneColour::White, kWhiteBowlSeed).paint(p);
     paintLooseStones(p);
     paintTitle(p);
     p.end();

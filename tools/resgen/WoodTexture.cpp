@@ -41,7 +41,7 @@ constexpr std::uint32_t kFibreSalt = 53U;
 // How much the stripe phase may drift along the tile, in stripe periods.
 constexpr double kStripePhaseDrift = 0.6;
 
-RgbF rampColour(const std::vector<WoodStyle::Stop> &ramp, double t)
+RgbF rampColour(const std::vector<WoodStyle::Stop>& ramp, double t)
 {
     if (t <= ramp.front().at)
         return ramp.front().colour;
@@ -54,7 +54,7 @@ RgbF rampColour(const std::vector<WoodStyle::Stop> &ramp, double t)
     return ramp.back().colour;
 }
 
-QList<QRgb> paletteFor(const WoodStyle &style)
+QList<QRgb> paletteFor(const WoodStyle& style)
 {
     QList<QRgb> palette;
     palette.reserve(kPaletteSize);
@@ -65,28 +65,24 @@ QList<QRgb> paletteFor(const WoodStyle &style)
 
 class WoodField {
 public:
-    explicit WoodField(const WoodStyle &style)
-        : m_style(style),
-          m_warp(style.seed + kWarpSalt, kWarpColumns, WoodTexture::kHeight / kWarpCellY),
+    explicit WoodField(const WoodStyle& style)
+        : m_style(style), m_warp(style.seed + kWarpSalt, kWarpColumns, WoodTexture::kHeight / kWarpCellY),
           m_bands(style.seed + kBandSalt, 1, WoodTexture::kHeight / kBandCellY),
           m_rings(style.seed + kRingSalt, 1, WoodTexture::kHeight / kRingCellY),
           m_phase(style.seed + kPhaseSalt, 1, WoodTexture::kHeight / kPhaseCellY),
-          m_fibre(style.seed + kFibreSalt, WoodTexture::kWidth / kFibreCellX,
-                  WoodTexture::kHeight / kFibreCellY)
-    {
-    }
+          m_fibre(style.seed + kFibreSalt, WoodTexture::kWidth / kFibreCellX, WoodTexture::kHeight / kFibreCellY)
+    { }
 
     // Position on the wood's ramp at a pixel: 0 light, 1 dark.
     double toneAt(int x, int y) const
     {
         const double warp = m_style.warpPixels * waviness(x, y);
-        const double s = y + warp;   // distance across the grain
+        const double s = y + warp; // distance across the grain
         double tone = m_style.baseTone;
         tone += m_style.bandStrength * (m_bands.fractal(0.0, s / kBandCellY, kBandOctaves) - 0.5);
         tone += m_style.stripeStrength * stripe(s);
         tone += m_style.ringStrength * ring(s);
-        tone += m_style.fibreStrength
-                * (m_fibre.at(double(x) / kFibreCellX, double(y) / kFibreCellY) - 0.5);
+        tone += m_style.fibreStrength * (m_fibre.at(double(x) / kFibreCellX, double(y) / kFibreCellY) - 0.5);
         return std::clamp(tone, 0.0, 1.0);
     }
 
@@ -116,14 +112,13 @@ private:
     {
         if (m_style.ringDensity <= 0.0)
             return 0.0;
-        const double level = m_rings.fractal(0.0, s / kRingCellY, kRingOctaves)
-                             * m_style.ringDensity;
+        const double level = m_rings.fractal(0.0, s / kRingCellY, kRingOctaves) * m_style.ringDensity;
         const double frac = level - std::floor(level);
         const double wave = 0.5 + 0.5 * std::cos(kTwoPi * frac);
         return std::pow(wave, m_style.stripeSharpness);
     }
 
-    const WoodStyle &m_style;
+    const WoodStyle& m_style;
     PeriodicNoise m_warp;
     PeriodicNoise m_bands;
     PeriodicNoise m_rings;
@@ -137,9 +132,7 @@ WoodStyle WoodTexture::lightStriped()
 {
     WoodStyle s;
     s.seed = 150U;
-    s.ramp = {{0.0, fromRgb(242, 210, 148)},
-              {0.5, fromRgb(226, 184, 116)},
-              {1.0, fromRgb(184, 134, 70)}};
+    s.ramp = {{0.0, fromRgb(242, 210, 148)}, {0.5, fromRgb(226, 184, 116)}, {1.0, fromRgb(184, 134, 70)}};
     s.baseTone = 0.30;
     s.stripeCount = 11;
     s.stripeStrength = 0.35;
@@ -154,9 +147,7 @@ WoodStyle WoodTexture::paleStriped()
 {
     WoodStyle s;
     s.seed = 151U;
-    s.ramp = {{0.0, fromRgb(248, 234, 200)},
-              {0.5, fromRgb(236, 214, 168)},
-              {1.0, fromRgb(206, 176, 126)}};
+    s.ramp = {{0.0, fromRgb(248, 234, 200)}, {0.5, fromRgb(236, 214, 168)}, {1.0, fromRgb(206, 176, 126)}};
     s.baseTone = 0.28;
     s.stripeCount = 16;
     s.stripeStrength = 0.28;
@@ -171,9 +162,7 @@ WoodStyle WoodTexture::warmGrained()
 {
     WoodStyle s;
     s.seed = 149U;
-    s.ramp = {{0.0, fromRgb(228, 168, 98)},
-              {0.5, fromRgb(204, 136, 72)},
-              {1.0, fromRgb(150, 88, 44)}};
+    s.ramp = {{0.0, fromRgb(228, 168, 98)}, {0.5, fromRgb(204, 136, 72)}, {1.0, fromRgb(150, 88, 44)}};
     s.baseTone = 0.35;
     s.ringDensity = 9.0;
     s.ringStrength = 0.40;
@@ -184,13 +173,13 @@ WoodStyle WoodTexture::warmGrained()
     return s;
 }
 
-QImage WoodTexture::render(const WoodStyle &style)
+QImage WoodTexture::render(const WoodStyle& style)
 {
     QImage image(kWidth, kHeight, QImage::Format_Indexed8);
     image.setColorTable(paletteFor(style));
     const WoodField field(style);
     for (int y = 0; y < kHeight; ++y) {
-        uchar *row = image.scanLine(y);
+        uchar* row = image.scanLine(y);
         for (int x = 0; x < kWidth; ++x)
             row[x] = static_cast<uchar>(std::lround(field.toneAt(x, y) * (kPaletteSize - 1)));
     }

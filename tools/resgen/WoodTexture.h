@@ -17,20 +17,20 @@ namespace resgen {
 
 struct WoodStyle {
     struct Stop {
-        double at;   // 0 = lightest wood, 1 = darkest
+        double at; // 0 = lightest wood, 1 = darkest
         RgbF colour;
     };
     std::uint32_t seed = 0;
     std::vector<Stop> ramp;
-    double baseTone = 0.0;        // average position on the ramp
-    int stripeCount = 0;          // regular stripes per tile height, 0 for none
+    double baseTone = 0.0; // average position on the ramp
+    int stripeCount = 0;   // regular stripes per tile height, 0 for none
     double stripeStrength = 0.0;
     double stripeSharpness = 1.0; // higher: thinner dark lines
     double ringDensity = 0.0;     // irregular growth rings, 0 for none
     double ringStrength = 0.0;
-    double bandStrength = 0.0;    // broad light and dark bands
-    double warpPixels = 0.0;      // how far the grain wanders up and down
-    double fibreStrength = 0.0;   // fine streaks along the grain
+    double bandStrength = 0.0;  // broad light and dark bands
+    double warpPixels = 0.0;    // how far the grain wanders up and down
+    double fibreStrength = 0.0; // fine streaks along the grain
 };
 
 class WoodTexture {
@@ -42,7 +42,7 @@ public:
     static WoodStyle paleStriped();
     static WoodStyle warmGrained();
 
-    static QImage render(const WoodStyle &style);
+    static QImage render(const WoodStyle& style);
 };
 
 } // namespace resgen

@@ -19,7 +19,7 @@ using namespace resgen;
 namespace {
 
 struct StoneFile {
-    const char *name;
+    const char* name;
     StoneColour colour;
     int side;
     StoneImages::Mark mark;
@@ -39,9 +39,9 @@ const StoneFile kStoneFiles[] = {
     {"140.png", StoneColour::Black, kLargeStone, StoneImages::Mark::Triangle},
 };
 
-void writeStones(OutputFolder &out)
+void writeStones(OutputFolder& out)
 {
-    for (const StoneFile &f : kStoneFiles) {
+    for (const StoneFile& f : kStoneFiles) {
         const QImage image = StoneImages::keyed(f.colour, f.side, f.mark);
         const QString problem = StoneImages::checkKeyed(image);
         if (!problem.isEmpty())
@@ -50,14 +50,14 @@ void writeStones(OutputFolder &out)
     }
 }
 
-void writeWoods(OutputFolder &out)
+void writeWoods(OutputFolder& out)
 {
     out.saveImage(WoodTexture::render(WoodTexture::lightStriped()), QStringLiteral("150.png"));
     out.saveImage(WoodTexture::render(WoodTexture::paleStriped()), QStringLiteral("151.png"));
     out.saveImage(WoodTexture::render(WoodTexture::warmGrained()), QStringLiteral("149.png"));
 }
 
-void writeIcons(OutputFolder &out)
+void writeIcons(OutputFolder& out)
 {
     constexpr int kIconSmall = 16;
     constexpr int kIconMain = 32;
@@ -67,17 +67,16 @@ void writeIcons(OutputFolder &out)
     out.saveImage(AppIcon::render(kIconSmall), QStringLiteral("128-16.png"));
 }
 
-void writeCursor(OutputFolder &out)
+void writeCursor(OutputFolder& out)
 {
     out.saveImage(HandCursor::render(), QStringLiteral("129.png"));
     const QPoint hotspot = HandCursor::hotspot();
-    out.saveText(QStringLiteral("%1 %2\n").arg(hotspot.x()).arg(hotspot.y()),
-                 QStringLiteral("129.hotspot"));
+    out.saveText(QStringLiteral("%1 %2\n").arg(hotspot.x()).arg(hotspot.y()), QStringLiteral("129.hotspot"));
 }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {

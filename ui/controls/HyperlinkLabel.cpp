@@ -111,8 +111,8 @@ bool HyperlinkLabel::create(const HyperlinkSettings& settings)
     window->setGeometry(settings.x, settings.y, settings.width, settings.height);
     window_ = window;
 
-    font_ = makeGdiFont(gbkToQString(settings.fontFace), settings.fontHeight,
-                        settings.bold ? kBoldWeight : kNormalWeight);
+    font_ =
+        makeGdiFont(gbkToQString(settings.fontFace), settings.fontHeight, settings.bold ? kBoldWeight : kNormalWeight);
     font_.setUnderline(settings.underline);
     window->setFont(font_);
 

@@ -1,8 +1,8 @@
 #include "ui/controls/SiteLinks.h"
 
 #include "core/MessageService.h"
-#include "ui/GbkText.h"
 #include "ui/DialogResources.h"
+#include "ui/GbkText.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SplashWindow.h"
 
