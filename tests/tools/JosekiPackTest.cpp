@@ -3,72 +3,36 @@
 #include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
+#include "tests/tools/PackRun.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace joseki {
 namespace {
 
 namespace fs = std::filesystem;
+using test::numberAfter;
+using test::PackRun;
 using test::readFile;
+using test::runPack;
 using test::TempDir;
 using test::writeFile;
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
-
-Result runPack(const std::vector<std::string>& arguments)
-{
-    TempDir capture;
-    std::string command = quoted(JOSEKI_BINARY_DIR "/tools/joseki-pack");
-    for (const std::string& argument : arguments)
-        command += " " + quoted(argument);
-    command += " >" + quoted((capture / "out").string()) + " 2>" + quoted((capture / "err").string());
-    const int raw = std::system(command.c_str());
-    Result result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = readFile(capture / "out");
-    result.err = readFile(capture / "err");
-    return result;
-}
 
 std::vector<std::string> linesStartingWith(const std::string& text, const std::string& prefix)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string line = text.substr(start, end - start);
+    for (const std::string& line : test::linesOf(text))
         if (line.rfind(prefix, 0) == 0)
             lines.push_back(line);
-        start = end + 1;
-    }
     return lines;
 }
 
 // The test is compiled with GBK narrow literals; the tool prints UTF-8.
 std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-long numberAfter(const std::string& text, const std::string& key)
-{
-    std::smatch match;
-    const std::regex pattern(key + " ([0-9]+)");
-    return std::regex_search(text, match, pattern) ? std::stol(match[1]) : -1;
-}
 
 std::vector<fs::path> entriesOf(const fs::path& dir)
 {
@@ -98,23 +62,23 @@ TEST(JosekiPack, ConvertsEveryCorpusFileIntoALibraryTheBrowserReadsWithoutAMessa
         SCOPED_TRACE(file.string());
         TempDir dir;
         const std::string library = (dir / "library.sgf").string();
-        const Result converted = runPack({"convert", file.string(), library});
+        const PackRun converted = runPack({"convert", file.string(), library});
         ASSERT_EQ(converted.status, 0) << converted.err;
         const long nodes = numberAfter(converted.out, "nodes");
         EXPECT_GT(nodes, 0);
         EXPECT_EQ(readFile(library).find('\\'), std::string::npos);
 
-        const Result checked = runPack({"check", library});
+        const PackRun checked = runPack({"check", library});
         EXPECT_EQ(linesStartingWith(checked.out, "message:"), std::vector<std::string>{});
         EXPECT_EQ(linesStartingWith(checked.out, "fatal:"), std::vector<std::string>{});
 
-        const Result stats = runPack({"stats", library});
+        const PackRun stats = runPack({"stats", library});
         ASSERT_EQ(stats.status, 0) << stats.err;
         EXPECT_EQ(numberAfter(stats.out, "nodes"), nodes);
         EXPECT_EQ(numberAfter(stats.out, "bytes"), numberAfter(converted.out, "bytes"));
 
         const std::string container = (dir / "container").string();
-        const Result packed = runPack({"pack", library, container});
+        const PackRun packed = runPack({"pack", library, container});
         if (numberAfter(stats.out, "bytes") > static_cast<long>(kContainerTextLength)) {
             EXPECT_NE(packed.status, 0);
             EXPECT_NE(packed.err.find("does not fit"), std::string::npos) << packed.err;
@@ -138,7 +102,7 @@ TEST(JosekiPack, ConvertResolvesEscapesAndKeepsOnlyWhatTheReaderTakes)
                               "(;W[tt]C[\xE5\xAE\x9A emoji \xF0\x9F\x98\x80])\n"
                               "(;W[qc]))\n"
                               "(;B[aa]C[second game tree])");
-    const Result result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
+    const PackRun result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("nodes 5"), std::string::npos) << result.out;
     EXPECT_NE(result.err.find("?"), std::string::npos) << result.err;
@@ -155,7 +119,7 @@ TEST(JosekiPack, ConvertReadsGbkAndDropsCharactersTheReaderWouldMisread)
     TempDir dir;
     // 0x815D and 0x815C are GBK characters whose second byte is "]" or "\".
     writeFile(dir / "in.sgf", "(;CA[GBK]C[\x81\x5D\x81\x5C\xB6\xA8\xCA\xBD])");
-    const Result result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
+    const PackRun result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(readFile(dir / "out.sgf"), "(;C[??定式])\n");
 }
@@ -165,7 +129,7 @@ TEST(JosekiPack, ConvertCutsLongValuesOnACharacterBoundary)
     TempDir dir;
     const std::string longComment = std::string(1023, 'x') + "\xE5\xAE\x9A"; // 1,023 bytes, then one GBK character
     writeFile(dir / "in.sgf", "(;C[" + longComment + "];C[" + std::string(1024, 'y') + "])");
-    const Result result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
+    const PackRun result = runPack({"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(readFile(dir / "out.sgf"), "(;C[" + std::string(1023, 'x') + "]\n;C[" + std::string(1024, 'y') + "])\n");
 }
@@ -181,7 +145,7 @@ TEST(JosekiPack, DeepNestingNeedsNoRecursion)
     writeFile(dir / "in.sgf", sgf);
     const std::string library = (dir / "out.sgf").string();
     ASSERT_EQ(runPack({"convert", (dir / "in.sgf").string(), library}).status, 0);
-    const Result stats = runPack({"stats", library});
+    const PackRun stats = runPack({"stats", library});
     EXPECT_EQ(numberAfter(stats.out, "nodes"), kDepth);
     EXPECT_EQ(numberAfter(stats.out, "depth"), kDepth - 1);
     EXPECT_EQ(runPack({"check", library}).out, "");
@@ -194,7 +158,7 @@ TEST(JosekiPack, CheckPrintsTheBrowsersMessagesAndTreeWarnings)
     // A stray backslash, a coordinate out of range, a move onto a stone, the
     // same colour twice, two children at one point, a suicide in the corner.
     writeFile(library, "(;C[a\\b](;B[pd];B[pd];W[zz])(;B[qc])(;B[qc])(;B[ab];W[tt];B[ba];W[aa]))");
-    const Result result = runPack({"check", library});
+    const PackRun result = runPack({"check", library});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(linesStartingWith(result.out, "message:"),
               (std::vector<std::string>{utf8(u8"message: 提示转义符:\\r\\n\\b](;B[pd];B[pd];W[zz])(;B[qc])(;B[qc])"
@@ -215,7 +179,7 @@ TEST(JosekiPack, CheckListsAThousandWarningsAndCountsTheRest)
     for (int i = 0; i < 1100; ++i)
         text += ";B[tt]";
     writeFile(library, text + ")");
-    const Result result = runPack({"check", library});
+    const PackRun result = runPack({"check", library});
     const std::vector<std::string> warnings = linesStartingWith(result.out, "warning:");
     ASSERT_EQ(warnings.size(), 1001u);
     EXPECT_NE(warnings.back().find("99 more problem(s) not listed"), std::string::npos) << warnings.back();
@@ -228,7 +192,7 @@ TEST(JosekiPack, CheckShowsACutCharacterAsAReplacementCharacter)
     const std::string library = (dir / "lib.sgf").string();
     // The excerpt from the backslash is cut at 127 bytes, inside the GBK character 定 (B6 A8).
     writeFile(library, "(;C[\\" + std::string(125, 'z') + "\xB6\xA8])");
-    const Result result = runPack({"check", library});
+    const PackRun result = runPack({"check", library});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(
         linesStartingWith(result.out, "message:"),
@@ -240,7 +204,7 @@ TEST(JosekiPack, CheckAcceptsAClearLibrary)
     TempDir dir;
     const std::string library = (dir / "lib.sgf").string();
     writeFile(library, "(;C[root](;B[pd];W[qc](;B[qd])(;B[pc]))(;B[qd];W[tt];B[oc]))");
-    const Result result = runPack({"check", library});
+    const PackRun result = runPack({"check", library});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "");
 }
@@ -251,7 +215,7 @@ TEST(JosekiPack, StatsDescribesTheShapeOfTheTree)
     const std::string library = (dir / "lib.sgf").string();
     const std::string text = "(;C[root](;B[pd];W[qc](;B[qd])(;B[pc]))(;B[qd];W[tt];B[oc])(;B[dd]))";
     writeFile(library, text);
-    const Result result = runPack({"stats", library});
+    const PackRun result = runPack({"stats", library});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out,
               "nodes 9 leaves 4 depth 3 branches 2 maxchildren 3 bytes " + std::to_string(text.size()) + "\n");
@@ -263,7 +227,7 @@ TEST(JosekiPack, UsageErrorsPrintTheUsage)
         {}, {"frobnicate"}, {"check"}, {"stats", "a", "b"}, {"convert", "a"}, {"pack", "a"}, {"append", "a", "b"},
     };
     for (const auto& arguments : cases) {
-        const Result result = runPack(arguments);
+        const PackRun result = runPack(arguments);
         EXPECT_EQ(result.status, 2) << arguments.size();
         EXPECT_NE(result.err.find("usage: joseki-pack"), std::string::npos) << result.err;
     }
@@ -283,7 +247,7 @@ TEST(JosekiPack, PackRefusesTextsThatCannotBeStoredAndLeavesTheOutputAlone)
         TempDir dir;
         writeFile(dir / "lib.sgf", c.text);
         writeFile(dir / "out", "old");
-        const Result result = runPack({"pack", (dir / "lib.sgf").string(), (dir / "out").string()});
+        const PackRun result = runPack({"pack", (dir / "lib.sgf").string(), (dir / "out").string()});
         EXPECT_EQ(result.status, 1);
         EXPECT_NE(result.err.find((dir / "lib.sgf").string()), std::string::npos) << result.err;
         EXPECT_NE(result.err.find(c.problem), std::string::npos) << result.err;
@@ -309,7 +273,7 @@ TEST(JosekiPack, AppendMakesAProgramWhoseLoaderReadsTheLibraryBack)
     writeFile(dir / "image", std::string(5000, 'P'));
     fs::permissions(dir / "image", fs::perms::owner_all);
     writeFile(dir / "lib.sgf", "(;C[root](;B[pd];W[qc])(;B[qd]))");
-    const Result result =
+    const PackRun result =
         runPack({"append", (dir / "image").string(), (dir / "lib.sgf").string(), (dir / "browser").string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(fs::status(dir / "browser").permissions() & fs::perms::owner_exec, fs::perms::none);
@@ -361,7 +325,7 @@ TEST(JosekiPack, FailuresNameTheFileAndLeaveNoOutput)
         std::vector<std::string> arguments;
         for (const std::string& argument : c.arguments)
             arguments.push_back(expand(argument));
-        const Result result = runPack(arguments);
+        const PackRun result = runPack(arguments);
         EXPECT_EQ(result.status, 1) << c.arguments[0];
         EXPECT_NE(result.err.find(expand(c.named)), std::string::npos) << result.err;
         EXPECT_EQ(entriesOf(dir.path()), std::vector<fs::path>{"broken.sgf"}) << c.arguments[0];
