@@ -29,6 +29,20 @@ void note(const std::string& file, const std::string& what)
     std::fprintf(stderr, "joseki-pack: %s: warning: %s\n", file.c_str(), what.c_str());
 }
 
+void reportCollection(const std::string& file, const SgfCollection& collection, std::size_t tree)
+{
+    const std::string number = std::to_string(tree);
+    if (collection.openedWithoutSemicolon)
+        note(file, "game tree " + number
+                       + " opens with \"(\" and no \";\" before its first node; read as if it were there");
+    if (collection.treeCount > 1)
+        note(file, "the file holds " + std::to_string(collection.treeCount) + " game trees; converted game tree "
+                 + number + ", skipped " + std::to_string(collection.treeCount - 1) + " (--tree N picks another)");
+    if (!collection.unreadable.empty())
+        note(file, "text after game tree " + std::to_string(collection.treeCount)
+                 + " looks like a game tree but is not one, ignored (" + collection.unreadable + ")");
+}
+
 void reportNotes(const std::string& file, const ConversionNotes& notes)
 {
     if (notes.replacedCharacters != 0)
@@ -52,7 +66,7 @@ void reportNotes(const std::string& file, const ConversionNotes& notes)
 
 } // namespace
 
-int SgfConverter::convert(const std::string& inputPath, const std::string& outputPath)
+int SgfConverter::convert(const std::string& inputPath, const std::string& outputPath, std::size_t tree)
 {
     std::string raw;
     std::string error;
@@ -72,15 +86,17 @@ int SgfConverter::convert(const std::string& inputPath, const std::string& outpu
     if (undecodable != 0)
         note(inputPath, std::to_string(undecodable) + " byte(s) that are not " + charset + " read as U+FFFD");
 
-    SgfTree tree;
-    if (!StandardSgfParser::parse(utf8, tree, error))
+    SgfCollection collection;
+    if (!StandardSgfParser::parse(utf8, tree, collection, error))
         return fail(inputPath, error);
+    reportCollection(inputPath, collection, tree);
+    const SgfTree& chosen = collection.tree;
     ConversionNotes notes;
-    const std::string dialect = DialectWriter::write(tree, notes);
+    const std::string dialect = DialectWriter::write(chosen, notes);
     reportNotes(inputPath, notes);
     if (!OutputFile::writeAtomically(outputPath, dialect, error))
         return fail(error);
-    std::printf("%s: nodes %zu bytes %zu\n", outputPath.c_str(), tree.nodes.size(), dialect.size());
+    std::printf("%s: nodes %zu bytes %zu\n", outputPath.c_str(), chosen.nodes.size(), dialect.size());
     return kSuccess;
 }
 

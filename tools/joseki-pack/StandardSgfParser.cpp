@@ -13,17 +13,33 @@ bool isWhitespace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool isLetter(char c) { return isUpper(c) || (c >= 'a' && c <= 'z'); }
 
-// Walks the text once, building the tree. Variations are handled with a
-// stack of the nodes they hang from.
+// Walks the text once, building one game tree at a time. Variations are
+// handled with a stack of the nodes they hang from.
 class Parser {
 public:
-    Parser(std::string_view text, SgfTree& tree) : text_(text), tree_(tree) { }
+    explicit Parser(std::string_view text) : text_(text) { }
 
-    bool run(std::string& error)
+    // Where the next game tree at or after `from` opens: a "(" followed, after
+    // optional whitespace, by ";" or by a property (the first node written
+    // without its ";"). npos when there is none.
+    std::size_t findGameTree(std::size_t from) const
     {
-        pos_ = findFirstGameTree();
-        if (pos_ == std::string_view::npos)
-            return failAt(text_.size(), "no game tree found", error);
+        for (std::size_t open = text_.find('(', from); open != std::string_view::npos;
+             open = text_.find('(', open + 1)) {
+            const std::size_t p = skipWhitespaceFrom(open + 1);
+            if (p < text_.size() && (text_[p] == ';' || startsProperty(p)))
+                return open;
+        }
+        return std::string_view::npos;
+    }
+
+    // Reads the game tree whose "(" is at `open` into `tree`; afterwards
+    // position() is just past its closing ")".
+    bool readTree(std::size_t open, SgfTree& tree, bool& openedWithoutSemicolon, std::string& error)
+    {
+        tree.nodes.clear();
+        tree_ = &tree;
+        pos_ = open;
         std::vector<std::size_t> attach;
         std::size_t current = kNoNode;
         for (;;) {
@@ -36,6 +52,11 @@ public:
                 ++pos_;
             } else if (c == ';') {
                 ++pos_;
+                if (!startNode(current, error) || !readProperties(current, error))
+                    return false;
+            } else if (isLetter(c) && tree.nodes.empty() && attach.size() == 1) {
+                // Some archives open a game tree with "(" and the root's properties.
+                openedWithoutSemicolon = true;
                 if (!startNode(current, error) || !readProperties(current, error))
                     return false;
             } else if (c == ')') {
@@ -52,34 +73,45 @@ public:
         }
     }
 
-private:
-    // The first "(" followed, after optional whitespace, by ";".
-    std::size_t findFirstGameTree() const
+    std::size_t position() const { return pos_; }
+
+    bool failAt(std::size_t position, const std::string& problem, std::string& error) const
     {
-        for (std::size_t open = text_.find('('); open != std::string_view::npos; open = text_.find('(', open + 1)) {
-            std::size_t p = open + 1;
-            while (p < text_.size() && isWhitespace(text_[p]))
-                ++p;
-            if (p < text_.size() && text_[p] == ';')
-                return open;
-        }
-        return std::string_view::npos;
+        const std::size_t end = std::min(position, text_.size());
+        const auto line = std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(end), '\n') + 1;
+        error = "line " + std::to_string(line) + ": " + problem;
+        return false;
     }
 
-    void skipWhitespace()
+private:
+    std::size_t skipWhitespaceFrom(std::size_t p) const
     {
-        while (pos_ < text_.size() && isWhitespace(text_[pos_]))
-            ++pos_;
+        while (p < text_.size() && isWhitespace(text_[p]))
+            ++p;
+        return p;
     }
+
+    // A property identifier at `p`, followed after optional whitespace by "[".
+    bool startsProperty(std::size_t p) const
+    {
+        if (p >= text_.size() || !isLetter(text_[p]))
+            return false;
+        while (p < text_.size() && isLetter(text_[p]))
+            ++p;
+        p = skipWhitespaceFrom(p);
+        return p < text_.size() && text_[p] == '[';
+    }
+
+    void skipWhitespace() { pos_ = skipWhitespaceFrom(pos_); }
 
     bool startNode(std::size_t& current, std::string& error)
     {
-        if (current == kNoNode && !tree_.nodes.empty())
+        if (current == kNoNode && !tree_->nodes.empty())
             return failAt(pos_ - 1, "a variation without a node before it", error);
-        tree_.nodes.emplace_back();
-        const std::size_t index = tree_.nodes.size() - 1;
+        tree_->nodes.emplace_back();
+        const std::size_t index = tree_->nodes.size() - 1;
         if (current != kNoNode)
-            tree_.nodes[current].children.push_back(index);
+            tree_->nodes[current].children.push_back(index);
         current = index;
         return true;
     }
@@ -109,7 +141,7 @@ private:
                 skipWhitespace();
             }
             if (!property.identifier.empty())
-                tree_.nodes[node].properties.push_back(std::move(property));
+                tree_->nodes[node].properties.push_back(std::move(property));
         }
     }
 
@@ -140,16 +172,8 @@ private:
         return failAt(start, "a value that is never closed", error);
     }
 
-    bool failAt(std::size_t position, const std::string& problem, std::string& error) const
-    {
-        const std::size_t end = std::min(position, text_.size());
-        const auto line = std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(end), '\n') + 1;
-        error = "line " + std::to_string(line) + ": " + problem;
-        return false;
-    }
-
     std::string_view text_;
-    SgfTree& tree_;
+    SgfTree* tree_ = nullptr;
     std::size_t pos_ = 0;
 };
 
@@ -176,10 +200,36 @@ std::string StandardSgfParser::findCharset(std::string_view raw)
     return {};
 }
 
-bool StandardSgfParser::parse(std::string_view text, SgfTree& tree, std::string& error)
+bool StandardSgfParser::parse(std::string_view text, std::size_t wanted, SgfCollection& collection, std::string& error)
 {
-    tree.nodes.clear();
-    return Parser(text, tree).run(error);
+    collection = SgfCollection{};
+    Parser parser(text);
+    std::size_t open = parser.findGameTree(0);
+    if (open == std::string_view::npos)
+        return parser.failAt(text.size(), "no game tree found", error);
+    SgfTree skipped;
+    bool skippedOpenedWithoutSemicolon = false;
+    for (; open != std::string_view::npos; open = parser.findGameTree(parser.position())) {
+        const bool chosen = collection.treeCount + 1 == wanted;
+        std::string problem;
+        const bool read = chosen ? parser.readTree(open, collection.tree, collection.openedWithoutSemicolon, problem)
+                                 : parser.readTree(open, skipped, skippedOpenedWithoutSemicolon, problem);
+        if (!read) {
+            if (collection.treeCount < wanted) {
+                error = problem;
+                return false;
+            }
+            collection.unreadable = problem;
+            break;
+        }
+        ++collection.treeCount;
+    }
+    if (collection.treeCount < wanted) {
+        error = "there is no game tree " + std::to_string(wanted) + ": the file holds " +
+                std::to_string(collection.treeCount);
+        return false;
+    }
+    return true;
 }
 
 } // namespace joseki::pack

@@ -25,16 +25,26 @@ struct SgfTree {
     std::vector<SgfNode> nodes;
 };
 
+// The game tree taken from a file, and what else the file held.
+struct SgfCollection {
+    SgfTree tree;                        // the chosen game tree
+    std::size_t treeCount = 0;           // game trees read, the chosen one among them
+    bool openedWithoutSemicolon = false; // the chosen tree's "(" was followed by properties, not ";"
+    std::string unreadable;              // why text after the last tree read, looking like a tree, was not one
+};
+
 // Reader of standard SGF (FF[3] and FF[4]) for the converter. It skips text
-// before the first game tree, keeps only the first game tree and uses an
-// explicit stack, so no nesting depth can exhaust the call stack.
+// around the game trees and uses an explicit stack, so no nesting depth can
+// exhaust the call stack.
 class StandardSgfParser {
 public:
     // The value of the first CA property in raw file bytes, or empty.
     static std::string findCharset(std::string_view raw);
 
-    // Parses the first game tree of a UTF-8 text; false with `error` ("line N: ...") when malformed.
-    static bool parse(std::string_view text, SgfTree& tree, std::string& error);
+    // Reads the game trees of a UTF-8 text and keeps the `wanted`-th (from 1);
+    // false with `error` when that tree is missing or it or one before it is
+    // malformed ("line N: ..."). A malformed tree after it ends the count.
+    static bool parse(std::string_view text, std::size_t wanted, SgfCollection& collection, std::string& error);
 };
 
 } // namespace joseki::pack

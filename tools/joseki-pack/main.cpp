@@ -3,6 +3,7 @@
 #include "LibraryInspector.h"
 #include "SgfConverter.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace {
 constexpr int kUsageStatus = 2;
 
 constexpr char kUsage[] = "usage: joseki-pack check LIB\n"
-                          "       joseki-pack convert IN.sgf OUT\n"
+                          "       joseki-pack convert IN.sgf OUT [--tree N]\n"
                           "       joseki-pack pack LIB OUT\n"
                           "       joseki-pack append EXE LIB OUT\n"
                           "       joseki-pack stats LIB\n";
@@ -23,20 +24,64 @@ int usage(const std::string& problem)
     return kUsageStatus;
 }
 
+// What follows the command name: its operands, and the options it takes.
+struct Arguments {
+    std::vector<std::string> operands;
+    std::size_t tree = 1; // --tree N: the game tree of the file that convert reads, from 1
+};
+
 struct Command {
     const char* name;
     std::size_t operands;
-    int (*run)(const std::vector<std::string>& operands);
+    int (*run)(const Arguments& arguments);
+    bool takesTree = false;
 };
 
 const Command kCommands[] = {
-    {"check", 1, [](const std::vector<std::string>& a) { return joseki::pack::LibraryInspector::check(a[0]); }},
-    {"stats", 1, [](const std::vector<std::string>& a) { return joseki::pack::LibraryInspector::stats(a[0]); }},
-    {"convert", 2, [](const std::vector<std::string>& a) { return joseki::pack::SgfConverter::convert(a[0], a[1]); }},
-    {"pack", 2, [](const std::vector<std::string>& a) { return joseki::pack::ContainerWriter::pack(a[0], a[1]); }},
+    {"check", 1, [](const Arguments& a) { return joseki::pack::LibraryInspector::check(a.operands[0]); }},
+    {"stats", 1, [](const Arguments& a) { return joseki::pack::LibraryInspector::stats(a.operands[0]); }},
+    {"convert", 2,
+     [](const Arguments& a) { return joseki::pack::SgfConverter::convert(a.operands[0], a.operands[1], a.tree); },
+     true},
+    {"pack", 2, [](const Arguments& a) { return joseki::pack::ContainerWriter::pack(a.operands[0], a.operands[1]); }},
     {"append", 3,
-     [](const std::vector<std::string>& a) { return joseki::pack::ContainerWriter::append(a[0], a[1], a[2]); }},
+     [](const Arguments& a) {
+         return joseki::pack::ContainerWriter::append(a.operands[0], a.operands[1], a.operands[2]);
+     }},
 };
+
+constexpr char kTreeOption[] = "--tree";
+
+// A game tree number: a whole number from 1.
+bool parseTreeNumber(const std::string& text, std::size_t& tree)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, tree);
+    return error == std::errc() && stop == end && tree >= 1;
+}
+
+// Splits the words after the command into operands and options; false with
+// `problem` for an option the command does not take or a bad value.
+bool parseArguments(const Command& command, const std::vector<std::string>& words, Arguments& arguments,
+                    std::string& problem)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != kTreeOption) {
+            arguments.operands.push_back(words[i]);
+            continue;
+        }
+        if (!command.takesTree) {
+            problem = std::string(command.name) + " takes no " + kTreeOption + " option";
+            return false;
+        }
+        if (i + 1 >= words.size() || !parseTreeNumber(words[i + 1], arguments.tree)) {
+            problem = std::string(kTreeOption) + " wants a game tree number from 1";
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -45,14 +90,18 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage("no command given");
     const std::string name = argv[1];
-    const std::vector<std::string> operands(argv + 2, argv + argc);
+    const std::vector<std::string> words(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
         if (name != command.name)
             continue;
-        if (operands.size() != command.operands)
+        Arguments arguments;
+        std::string problem;
+        if (!parseArguments(command, words, arguments, problem))
+            return usage(problem);
+        if (arguments.operands.size() != command.operands)
             return usage(name + " takes " + std::to_string(command.operands) + " operand(s), " +
-                         std::to_string(operands.size()) + " given");
-        return command.run(operands);
+                         std::to_string(arguments.operands.size()) + " given");
+        return command.run(arguments);
     }
     return usage("unknown command '" + name + "'");
 }
