@@ -1,7 +1,7 @@
 #include "SgfConverter.h"
 
+#include "DecodedSgf.h"
 #include "DialectWriter.h"
-#include "GbkText.h"
 #include "OutputFile.h"
 #include "StandardSgfParser.h"
 
@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
-constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
-constexpr char kDefaultCharset[] = "UTF-8";
 
 int fail(const std::string& message)
 {
@@ -27,6 +25,15 @@ int fail(const std::string& file, const std::string& problem) { return fail(file
 void note(const std::string& file, const std::string& what)
 {
     std::fprintf(stderr, "joseki-pack: %s: warning: %s\n", file.c_str(), what.c_str());
+}
+
+void reportReading(const std::string& file, const DecodedSgf& decoded)
+{
+    if (!decoded.choice.empty())
+        note(file, decoded.choice);
+    if (decoded.undecodable != 0)
+        note(file,
+             std::to_string(decoded.undecodable) + " byte(s) that are not " + decoded.charset + " read as U+FFFD");
 }
 
 void reportCollection(const std::string& file, const SgfCollection& collection, std::size_t tree)
@@ -72,22 +79,11 @@ int SgfConverter::convert(const std::string& inputPath, const std::string& outpu
     std::string error;
     if (!OutputFile::readAll(inputPath, raw, error))
         return fail(error);
-    std::string_view bytes = raw;
-    if (bytes.substr(0, sizeof kUtf8ByteOrderMark - 1) == kUtf8ByteOrderMark)
-        bytes.remove_prefix(sizeof kUtf8ByteOrderMark - 1);
-
-    std::string charset = StandardSgfParser::findCharset(bytes);
-    if (charset.empty())
-        charset = kDefaultCharset;
-    std::string utf8;
-    std::size_t undecodable = 0;
-    if (!GbkText::decodeToUtf8(bytes, charset, utf8, undecodable))
-        return fail(inputPath, "unknown character set CA[" + charset + "]");
-    if (undecodable != 0)
-        note(inputPath, std::to_string(undecodable) + " byte(s) that are not " + charset + " read as U+FFFD");
+    const DecodedSgf decoded = decodeSgf(raw);
+    reportReading(inputPath, decoded);
 
     SgfCollection collection;
-    if (!StandardSgfParser::parse(utf8, tree, collection, error))
+    if (!StandardSgfParser::parse(decoded.utf8, tree, collection, error))
         return fail(inputPath, error);
     reportCollection(inputPath, collection, tree);
     const SgfTree& chosen = collection.tree;
