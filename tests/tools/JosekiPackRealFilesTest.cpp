@@ -16,15 +16,8 @@
 #include <string>
 #include <vector>
 
-namespace joseki {
+namespace joseki::test {
 namespace {
-
-using test::numberAfter;
-using test::PackRun;
-using test::readFile;
-using test::runPack;
-using test::TempDir;
-using test::writeFile;
 
 constexpr std::size_t kChunk = 4096;
 
@@ -64,7 +57,7 @@ std::string u8encoded(const char8_t* text, const char* charset) { return encoded
 std::vector<std::string> warnings(const PackRun& run)
 {
     std::vector<std::string> found;
-    for (const std::string& line : test::linesOf(run.err)) {
+    for (const std::string& line : linesOf(run.err)) {
         const std::size_t warning = line.find(": warning: ");
         if (warning != std::string::npos && line.find("properties the reader does not know") == std::string::npos)
             found.push_back(line.substr(warning + 2));
@@ -72,21 +65,35 @@ std::vector<std::string> warnings(const PackRun& run)
     return found;
 }
 
-// Writes `bytes` as in.sgf and converts it to out.sgf.
-PackRun convert(const TempDir& dir, const std::string& bytes, const std::vector<std::string>& options = {})
-{
-    writeFile(dir / "in.sgf", bytes);
-    std::vector<std::string> arguments = {"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    return runPack(arguments);
-}
+// One file converted, and the output read as the browser reads it at start.
+struct Conversion {
+    explicit Conversion(const std::string& bytes, const std::vector<std::string>& options = {})
+    {
+        writeFile(dir / "in.sgf", bytes);
+        std::vector<std::string> arguments = {"convert", (dir / "in.sgf").string(), (dir / "out.sgf").string()};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        run = runPack(arguments);
+        if (run.status == 0)
+            loadLibraryText(engine, readFile(dir / "out.sgf"));
+    }
 
-// Reads out.sgf as the browser does at start; the engine must take it without a message box.
-void readBack(const TempDir& dir, JosekiEngine& engine, const test::RecordingMessageService& messages)
-{
-    test::loadLibraryText(engine, readFile(dir / "out.sgf"));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{});
-}
+    // Converted, and read by the browser without a message box.
+    ::testing::AssertionResult succeeded() const
+    {
+        if (run.status != 0)
+            return ::testing::AssertionFailure() << "status " << run.status << ": " << run.err;
+        if (!messages.boxes.empty())
+            return ::testing::AssertionFailure() << "the browser showed " << messages.boxes.front().text;
+        if (!engine.isLoaded())
+            return ::testing::AssertionFailure() << "the browser got no tree";
+        return ::testing::AssertionSuccess();
+    }
+
+    TempDir dir;
+    PackRun run;
+    RecordingMessageService messages;
+    JosekiEngine engine{messages};
+};
 
 struct RoundTrip {
     const char* charset;              // what iconv writes the file in
@@ -128,27 +135,23 @@ TEST(JosekiPackRealFiles, LegacyAndUtf16FilesWithoutCaComeBackWithTheirCharacter
 {
     for (const RoundTrip& c : kRoundTrips) {
         SCOPED_TRACE(std::string(c.charset) + " " + c.choice);
-        TempDir dir;
         const std::string sgf = "(;GM[1]FF[4]SZ[19]C[" + utf8(c.comment) + "];B[pd]N[" + utf8(c.name) + "];W[qc])";
-        const PackRun run = convert(dir, c.byteOrderMark + encoded(sgf, c.charset));
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(numberAfter(run.out, "nodes"), 3);
+        const Conversion conversion(c.byteOrderMark + encoded(sgf, c.charset));
+        ASSERT_TRUE(conversion.succeeded());
+        EXPECT_EQ(numberAfter(conversion.run.out, "nodes"), 3);
         std::vector<std::string> expected = {c.choice};
         if (c.replaced != 0)
             expected.push_back("warning: " + std::to_string(c.replaced)
                                + " character(s) GBK cannot hold (or the reader would misread) written as \"?\", "
                                + "the first being \"" + utf8(c.comment).substr(0, 3) + "\"");
-        EXPECT_EQ(warnings(run), expected);
+        EXPECT_EQ(warnings(conversion.run), expected);
 
-        test::RecordingMessageService messages;
-        JosekiEngine engine(messages);
-        readBack(dir, engine, messages);
-        ASSERT_TRUE(engine.isLoaded());
-        ASSERT_NE(engine.root->firstChild, nullptr);
+        const VariationNode* root = conversion.engine.root;
+        ASSERT_NE(root->firstChild, nullptr);
         const std::string commentBack = c.commentBack != nullptr ? c.commentBack : encoded(utf8(c.comment), "GBK");
         const std::string nameBack = c.nameBack != nullptr ? c.nameBack : encoded(utf8(c.name), "GBK");
-        EXPECT_STREQ(engine.root->comment.get(), commentBack.c_str());
-        EXPECT_STREQ(engine.root->firstChild->name.get(), nameBack.c_str());
+        EXPECT_STREQ(root->comment.get(), commentBack.c_str());
+        EXPECT_STREQ(root->firstChild->name.get(), nameBack.c_str());
     }
 }
 
@@ -178,34 +181,26 @@ TEST(JosekiPackRealFiles, ADeclaredCaWinsWhenTheTextFitsIt)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        TempDir dir;
-        const PackRun run = convert(dir, c.file);
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(warnings(run), c.warnings);
-        test::RecordingMessageService messages;
-        JosekiEngine engine(messages);
-        readBack(dir, engine, messages);
-        ASSERT_TRUE(engine.isLoaded());
-        EXPECT_STREQ(engine.root->comment.get(), c.commentBack);
+        const Conversion conversion(c.file);
+        ASSERT_TRUE(conversion.succeeded());
+        EXPECT_EQ(warnings(conversion.run), c.warnings);
+        EXPECT_STREQ(conversion.engine.root->comment.get(), c.commentBack);
     }
 }
 
 TEST(JosekiPackRealFiles, AGameTreeOpenedWithoutSemicolonIsReadWithAWarning)
 {
-    TempDir dir;
     // The parenthesis in the text before the game tree opens nothing.
-    const PackRun run = convert(dir, "Game record (from an archive)\n(GM[1]FF[4]C[root]\n;B[pd]C[move])");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(numberAfter(run.out, "nodes"), 2);
-    EXPECT_EQ(warnings(run), std::vector<std::string>{"warning: game tree 1 opens with \"(\" and no \";\" before "
-                                                      "its first node; read as if it were there"});
-    test::RecordingMessageService messages;
-    JosekiEngine engine(messages);
-    readBack(dir, engine, messages);
-    ASSERT_TRUE(engine.isLoaded());
-    EXPECT_STREQ(engine.root->comment.get(), "root");
-    ASSERT_NE(engine.root->firstChild, nullptr);
-    EXPECT_STREQ(engine.root->firstChild->comment.get(), "move");
+    const Conversion conversion("Game record (from an archive)\n(GM[1]FF[4]C[root]\n;B[pd]C[move])");
+    ASSERT_TRUE(conversion.succeeded());
+    EXPECT_EQ(numberAfter(conversion.run.out, "nodes"), 2);
+    EXPECT_EQ(warnings(conversion.run),
+              std::vector<std::string>{"warning: game tree 1 opens with \"(\" and no \";\" before "
+                                       "its first node; read as if it were there"});
+    const VariationNode* root = conversion.engine.root;
+    EXPECT_STREQ(root->comment.get(), "root");
+    ASSERT_NE(root->firstChild, nullptr);
+    EXPECT_STREQ(root->firstChild->comment.get(), "move");
 }
 
 TEST(JosekiPackRealFiles, SeveralGameTreesSayHowManyWereSkippedAndTreePicksOne)
@@ -233,16 +228,11 @@ TEST(JosekiPackRealFiles, SeveralGameTreesSayHowManyWereSkippedAndTreePicksOne)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file + (c.options.empty() ? "" : " --tree " + c.options[1]));
-        TempDir dir;
-        const PackRun run = convert(dir, c.file, c.options);
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(numberAfter(run.out, "nodes"), c.nodes);
-        EXPECT_EQ(warnings(run), c.warnings);
-        test::RecordingMessageService messages;
-        JosekiEngine engine(messages);
-        readBack(dir, engine, messages);
-        ASSERT_TRUE(engine.isLoaded());
-        EXPECT_STREQ(engine.root->comment.get(), c.rootComment);
+        const Conversion conversion(c.file, c.options);
+        ASSERT_TRUE(conversion.succeeded());
+        EXPECT_EQ(numberAfter(conversion.run.out, "nodes"), c.nodes);
+        EXPECT_EQ(warnings(conversion.run), c.warnings);
+        EXPECT_STREQ(conversion.engine.root->comment.get(), c.rootComment);
     }
 }
 
@@ -259,13 +249,13 @@ TEST(JosekiPackRealFiles, ATreeTheFileDoesNotHoldFailsAndWritesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        TempDir dir;
-        const PackRun run = convert(dir, c.file, {"--tree", c.tree});
+        const Conversion conversion(c.file, {"--tree", c.tree});
+        const PackRun& run = conversion.run;
         EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.err.find((dir / "in.sgf").string() + ": " + c.problem), std::string::npos) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir / "out.sgf"));
+        EXPECT_NE(run.err.find((conversion.dir / "in.sgf").string() + ": " + c.problem), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(conversion.dir / "out.sgf"));
     }
 }
 
 } // namespace
-} // namespace joseki
+} // namespace joseki::test
