@@ -96,14 +96,14 @@ struct Conversion {
 };
 
 struct RoundTrip {
-    const char* charset;              // what iconv writes the file in
-    const char* byteOrderMark;        // bytes before the text
-    const char8_t* name;              // N of the first move
-    const char8_t* comment;           // C of the root
-    const char* choice;               // the warning on how the file was read
-    const char* nameBack = nullptr;   // what the reader gets, when not the same text in GBK
+    const char* charset;            // what iconv writes the file in
+    const char* byteOrderMark;      // bytes before the text
+    const char8_t* name;            // N of the first move
+    const char8_t* comment;         // C of the root
+    const char* choice;             // the warning on how the file was read
+    const char* nameBack = nullptr; // what the reader gets, when not the same text in GBK
     const char* commentBack = nullptr;
-    std::size_t replaced = 0;         // characters written as "?"
+    std::size_t replaced = 0; // characters written as "?"
 };
 
 // Big5 許 and 功 and Shift_JIS ソ and 表 end in the byte of "\": a reader of
@@ -141,9 +141,9 @@ TEST(JosekiPackRealFiles, LegacyAndUtf16FilesWithoutCaComeBackWithTheirCharacter
         EXPECT_EQ(numberAfter(conversion.run.out, "nodes"), 3);
         std::vector<std::string> expected = {c.choice};
         if (c.replaced != 0)
-            expected.push_back("warning: " + std::to_string(c.replaced)
-                               + " character(s) GBK cannot hold (or the reader would misread) written as \"?\", "
-                               + "the first being \"" + utf8(c.comment).substr(0, 3) + "\"");
+            expected.push_back("warning: " + std::to_string(c.replaced) +
+                               " character(s) GBK cannot hold (or the reader would misread) written as \"?\", " +
+                               "the first being \"" + utf8(c.comment).substr(0, 3) + "\"");
         EXPECT_EQ(warnings(conversion.run), expected);
 
         const VariationNode* root = conversion.engine.root;
@@ -169,7 +169,8 @@ TEST(JosekiPackRealFiles, ADeclaredCaWinsWhenTheTextFitsIt)
         {"(;CA[gb2312]C[" + u8encoded(u8"朱镕基", "GBK") + "])", {}, "朱镕基"},
         // Windows' Shift_JIS: the backslash stays an escape, not a yen sign.
         {"(;CA[Shift_JIS]C[a\\]b " + u8encoded(u8"定石です", "SHIFT_JIS") + "])", {}, "a］b 定石です"},
-        {"(;CA[UTF-8]C[" + gbk + "])", {"warning: CA[UTF-8] does not fit the text; detected GB18030"},
+        {"(;CA[UTF-8]C[" + gbk + "])",
+         {"warning: CA[UTF-8] does not fit the text; detected GB18030"},
          "白棋的选择很多，这是最常见的定式之一。"},
         {"(;CA[UTF-16]C[abc])", {"warning: CA[UTF-16] does not fit the text; read as ASCII"}, "abc"},
         {"(;CA[no-such-set]C[" + utf8(u8"定式") + "])",
@@ -215,14 +216,26 @@ TEST(JosekiPackRealFiles, SeveralGameTreesSayHowManyWereSkippedAndTreePicksOne)
     const std::string two = "(;C[first];B[pd])\n(;C[second];B[dd];W[pp])\n";
     const std::string brokenSecond = "(;C[first];B[pd])\n(;C[second];B[dd]";
     const std::vector<Case> cases = {
-        {two, {}, 2, "first",
+        {two,
+         {},
+         2,
+         "first",
          {"warning: the file holds 2 game trees; converted game tree 1, skipped 1 (--tree N picks another)"}},
-        {two, {"--tree", "2"}, 3, "second",
+        {two,
+         {"--tree", "2"},
+         3,
+         "second",
          {"warning: the file holds 2 game trees; converted game tree 2, skipped 1 (--tree N picks another)"}},
-        {"(C[first])(C[second];B[dd])", {"--tree", "2"}, 2, "second",
+        {"(C[first])(C[second];B[dd])",
+         {"--tree", "2"},
+         2,
+         "second",
          {"warning: game tree 2 opens with \"(\" and no \";\" before its first node; read as if it were there",
           "warning: the file holds 2 game trees; converted game tree 2, skipped 1 (--tree N picks another)"}},
-        {brokenSecond, {}, 2, "first",
+        {brokenSecond,
+         {},
+         2,
+         "first",
          {"warning: text after game tree 1 looks like a game tree but is not one, ignored (line 2: the game tree "
           "is not closed)"}},
     };

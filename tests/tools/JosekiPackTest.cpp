@@ -224,9 +224,18 @@ TEST(JosekiPack, StatsDescribesTheShapeOfTheTree)
 TEST(JosekiPack, UsageErrorsPrintTheUsage)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {}, {"frobnicate"}, {"check"}, {"stats", "a", "b"}, {"convert", "a"}, {"pack", "a"}, {"append", "a", "b"},
-        {"convert", "a", "b", "--tree"}, {"convert", "a", "b", "--tree", "0"}, {"convert", "a", "b", "--tree", "2x"},
-        {"convert", "a", "--tree", "2"}, {"check", "a", "--tree", "2"},
+        {},
+        {"frobnicate"},
+        {"check"},
+        {"stats", "a", "b"},
+        {"convert", "a"},
+        {"pack", "a"},
+        {"append", "a", "b"},
+        {"convert", "a", "b", "--tree"},
+        {"convert", "a", "b", "--tree", "0"},
+        {"convert", "a", "b", "--tree", "2x"},
+        {"convert", "a", "--tree", "2"},
+        {"check", "a", "--tree", "2"},
     };
     for (const auto& arguments : cases) {
         const PackRun result = runPack(arguments);

@@ -50,7 +50,7 @@ constexpr std::array<ByteOrderMark, 3> kByteOrderMarks = {{
 }};
 
 // A CA that could be read among single bytes cannot name a set of wider units.
-constexpr std::array<std::string_view, 9> kWideSetPrefixes = {"UTF-16", "UTF16", "UTF-32", "UTF32", "UCS-2",
+constexpr std::array<std::string_view, 9> kWideSetPrefixes = {"UTF-16", "UTF16", "UTF-32", "UTF32",  "UCS-2",
                                                               "UCS2",   "UCS-4", "UCS4",   "UNICODE"};
 
 constexpr unsigned char kFirstNonAscii = 0x80;

@@ -40,14 +40,14 @@ void reportCollection(const std::string& file, const SgfCollection& collection, 
 {
     const std::string number = std::to_string(tree);
     if (collection.openedWithoutSemicolon)
-        note(file, "game tree " + number
-                       + " opens with \"(\" and no \";\" before its first node; read as if it were there");
+        note(file,
+             "game tree " + number + " opens with \"(\" and no \";\" before its first node; read as if it were there");
     if (collection.treeCount > 1)
-        note(file, "the file holds " + std::to_string(collection.treeCount) + " game trees; converted game tree "
-                 + number + ", skipped " + std::to_string(collection.treeCount - 1) + " (--tree N picks another)");
+        note(file, "the file holds " + std::to_string(collection.treeCount) + " game trees; converted game tree " +
+                       number + ", skipped " + std::to_string(collection.treeCount - 1) + " (--tree N picks another)");
     if (!collection.unreadable.empty())
-        note(file, "text after game tree " + std::to_string(collection.treeCount)
-                 + " looks like a game tree but is not one, ignored (" + collection.unreadable + ")");
+        note(file, "text after game tree " + std::to_string(collection.treeCount) +
+                       " looks like a game tree but is not one, ignored (" + collection.unreadable + ")");
 }
 
 void reportNotes(const std::string& file, const ConversionNotes& notes)
