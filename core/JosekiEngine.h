@@ -65,7 +65,8 @@ public:
     // Takes ownership of a tree read elsewhere (the loader); frees any old one
     // and leaves the cursor unset until resetToRoot.
     void adoptRoot(VariationNode* newRoot);
-    bool isLoaded() const { return root != nullptr; }
+    // A library text is held and its tree has been read.
+    bool isLoaded() const { return root != nullptr && textBuffer != nullptr; }
 
     // --- published fields ---
     std::unique_ptr<char[]> textBuffer;    // the library text, NUL-terminated

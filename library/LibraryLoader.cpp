@@ -110,6 +110,21 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
     return true;
 }
 
+void setLibraryText(JosekiEngine& engine, std::string_view text)
+{
+    engine.textBufferSize = text.size() + 1;
+    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
+    text.copy(engine.textBuffer.get(), text.size());
+    engine.textBuffer[text.size()] = '\0';
+    engine.readPos = engine.textBuffer.get();
+}
+
+void loadLibraryText(JosekiEngine& engine, std::string_view text)
+{
+    setLibraryText(engine, text);
+    readLibraryText(engine);
+}
+
 void readLibraryText(JosekiEngine& engine)
 {
     const char* text = engine.textBuffer.get();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace joseki {
 
@@ -28,5 +29,13 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath);
 // escape check, the "(;" check, reading and resetToRoot, exactly as at start.
 // Without a root (the reader gave none) the cursor is left unset.
 void readLibraryText(JosekiEngine& engine);
+
+// Puts a copy of the text into the engine's text buffer, NUL-terminated (the
+// text ends at its first zero byte, as a container's would), with the read
+// position at its start.
+void setLibraryText(JosekiEngine& engine, std::string_view text);
+// setLibraryText, then readLibraryText: a library read exactly as at start,
+// from a text rather than from the container.
+void loadLibraryText(JosekiEngine& engine, std::string_view text);
 
 } // namespace joseki

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controller/DisplayState.h"
+
 #include <QImage>
 
 namespace joseki {
@@ -8,7 +10,7 @@ namespace joseki {
 // first use and kept until the process ends.
 class BoardTextures {
 public:
-    static constexpr int kCount = 3;
+    static constexpr int kCount = kBoardTextureCount;
 
     // True for an index that names a texture (0..2).
     static bool isValidIndex(int index) { return index >= 0 && index < kCount; }

@@ -1,10 +1,10 @@
 #include "ui/DialogTemplate.h"
 
-#include "ui/ControlIds.h"
 #include "ui/GbkText.h"
-#include "ui/LayoutMath.h"
 #include "ui/TriStateButton.h"
 #include "ui/UpDownControl.h"
+#include "ui/controller/ControlIds.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QCheckBox>
 #include <QComboBox>

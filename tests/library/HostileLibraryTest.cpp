@@ -9,10 +9,9 @@
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 #include "tests/controller/FakeBrowserView.h"
-#include "tests/support/LibraryText.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
-#include "ui/BrowserController.h"
+#include "ui/controller/BrowserController.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +44,7 @@ std::string box(const std::string& message, const std::string& excerpt)
 
 // The engine of a browser whose library is the given text.
 struct Loaded {
-    explicit Loaded(const std::string& text) { test::loadLibraryText(engine, text); }
+    explicit Loaded(const std::string& text) { loadLibraryText(engine, text); }
 
     RecordingMessageService messages;
     JosekiEngine engine{messages};
@@ -199,11 +198,11 @@ TEST(HostileLibrary, TenThousandChildrenListTwentyOneAndReportOncePerRefresh)
 
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages,
-                                 [&text](JosekiEngine& engine) { test::loadLibraryText(engine, text); });
+    BrowserController controller(view, view, messages,
+                                 [&text](JosekiEngine& engine) { loadLibraryText(engine, text); });
     controller.initialise();
     controller.completeStartup();
-    JosekiEngine& engine = controller.engine;
+    const JosekiEngine& engine = controller.engine();
     ASSERT_TRUE(engine.isLoaded());
     const std::vector<std::string> oneReport{box(kTooManyBranches, "")};
     EXPECT_EQ(messages.texts(), oneReport);
@@ -573,8 +572,8 @@ TEST(HostileLibrary, CommandsAfterARefusedLibraryDoNothing)
 {
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages,
-                                 [](JosekiEngine& engine) { test::loadLibraryText(engine, "(;B[dd];W[p"); });
+    BrowserController controller(view, view, messages,
+                                 [](JosekiEngine& engine) { loadLibraryText(engine, "(;B[dd];W[p"); });
     controller.initialise();
     controller.completeStartup();
     EXPECT_EQ(messages.exits, std::vector<int>{kFatalLibraryExitStatus});
@@ -590,8 +589,8 @@ TEST(HostileLibrary, CommandsAfterARefusedLibraryDoNothing)
     controller.onTrialStart();
     controller.choosePoint(3, 3);
     controller.onTrialEnd();
-    EXPECT_EQ(controller.engine.cursor, nullptr);
-    EXPECT_EQ(controller.trialMode, 0);
+    EXPECT_EQ(controller.engine().cursor, nullptr);
+    EXPECT_EQ(controller.display().trialMode, 0);
     EXPECT_EQ(messages.boxes.size(), boxesAfterLoad);
 }
 

@@ -1,6 +1,6 @@
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
-#include "tests/support/LibraryText.h"
+#include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ class EngineTest : public ::testing::Test {
 protected:
     void load(const std::string& text)
     {
-        test::loadLibraryText(engine, text);
+        loadLibraryText(engine, text);
         ASSERT_TRUE(engine.isLoaded());
     }
 

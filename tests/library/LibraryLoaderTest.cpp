@@ -169,9 +169,7 @@ TEST(LibraryLoader, ReadsATextOfAnySizeFromTheBuffer)
 {
     Loaded loaded;
     const std::string text = "(;C[" + std::string(1000, 'c') + "];B[pd])";
-    loaded.engine.textBufferSize = text.size() + 1;
-    loaded.engine.textBuffer = std::make_unique<char[]>(loaded.engine.textBufferSize);
-    text.copy(loaded.engine.textBuffer.get(), text.size());
+    setLibraryText(loaded.engine, text);
     readLibraryText(loaded.engine);
     EXPECT_TRUE(loaded.messages.boxes.empty());
     ASSERT_TRUE(loaded.engine.isLoaded());

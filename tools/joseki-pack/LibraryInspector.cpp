@@ -26,11 +26,7 @@ bool readWithSystemReader(const std::string& path, JosekiEngine& engine, std::st
         std::fprintf(stderr, "joseki-pack: %s\n", error.c_str());
         return false;
     }
-    engine.textBufferSize = text.size() + 1;
-    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
-    text.copy(engine.textBuffer.get(), text.size());
-    engine.textBuffer[text.size()] = '\0';
-    readLibraryText(engine);
+    loadLibraryText(engine, text);
     return true;
 }
 
