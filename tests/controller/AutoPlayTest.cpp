@@ -219,6 +219,58 @@ TEST_F(AutoPlayTest, ReadsControlsBeforeEveryStep)
     EXPECT_EQ(reads, 5); // four steps and the check that stops at D
 }
 
+TEST_F(AutoPlayTest, TrialStartedInAPauseEndsAutoPlayAndTrialEndReturnsThere)
+{
+    const VariationNode* trialCursor = nullptr;
+    onFirstPause([this, &trialCursor] {
+        trialCursor = controller.engine().cursor;
+        controller.onTrialStart();
+    });
+    controller.onAutoPlay();
+    EXPECT_FALSE(controller.autoPlayRunning());
+    EXPECT_EQ(view.busyEnds, 1);
+    // A was played; nothing more once trial play began.
+    ASSERT_NE(trialCursor, nullptr);
+    EXPECT_EQ(controller.engine().cursor, trialCursor);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
+    EXPECT_EQ(controller.display().trialMode, 1);
+    // The pause in which trial play began ran to its end before the loop left:
+    // refreshes after A, at the trial start, and when the loop ended.
+    EXPECT_EQ(view.pausesBetweenRefreshes(), (std::vector<std::uint32_t>{0, 1565}));
+
+    const Stones trialStart = controller.trialBoard().startBoard;
+    controller.choosePoint(10, 10);
+    controller.onTrialEnd();
+    EXPECT_EQ(controller.engine().cursor, trialCursor);
+    EXPECT_EQ(controller.engine().book.board, trialStart);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
+
+    // The next auto-play runs as usual.
+    controller.onAutoPlay();
+    EXPECT_EQ(controller.engine().stoneCount, 4);
+}
+
+TEST_F(AutoPlayTest, TrialStartedInANestedPauseEndsBothLoops)
+{
+    view.onDispatch = [this, nested = false, started = false](int) mutable {
+        if (!nested) {
+            nested = true;
+            controller.onAutoPlay();
+        } else if (!started) {
+            started = true;
+            controller.onTrialStart();
+        }
+        return true;
+    };
+    controller.onAutoPlay();
+    EXPECT_FALSE(controller.autoPlayRunning());
+    // The outer loop played A, the nested one B; then trial play began.
+    EXPECT_EQ(controller.engine().stoneCount, 2);
+    EXPECT_EQ(controller.trialBoard().baseStoneCount, 2);
+    EXPECT_EQ(view.busyBegins, 2);
+    EXPECT_EQ(view.busyEnds, 2);
+}
+
 class WaitTest : public ControllerTest { };
 
 TEST_F(WaitTest, ShortWaitSleepsOnceBetweenTwoPumps)

@@ -99,6 +99,11 @@ void BrowserController::onTrialStart()
     // Trial play starts from the book position at the cursor, so it needs one.
     if (!canMoveCursor())
         return;
+    // A running auto-play would go on stepping the book behind the trial, and
+    // ending the trial would then show a later position: it ends after its
+    // current pause.
+    if (autoPlayRunning())
+        autoPlayEnding_ = true;
     display_.trialMode = 1;
     trialBoard_.startBoard = engine_.book.board;
     trialBoard_.baseStoneCount = engine_.stoneCount;
@@ -291,13 +296,15 @@ void BrowserController::onAutoPlay()
 {
     if (!canMoveCursor() || engine_.cursor->firstChild == nullptr)
         return;
+    if (autoPlayDepth_ == 0)
+        autoPlayEnding_ = false;
     ++autoPlayDepth_;
     view_.beginBusyCursor();
     // Commands dispatched during a pause act between two steps; each step
     // continues from whatever cursor they left. After a stop request the
     // window is closing: leave without calling it again, apart from ending the
     // busy cursor, which is safe because the dialog outlives this loop.
-    while (!stopRequested_) {
+    while (!stopRequested_ && !autoPlayEnding_) {
         readValuesFromControls();
         if (engine_.candidateCount != 1)
             break;

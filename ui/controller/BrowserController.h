@@ -36,7 +36,7 @@ public:
     void onTenuki();                    // 脱先
     void onAutoPlay();                  // 自动进行
     void onMoveNumberChoice(int index); // combo 1029 selection changed
-    void onTrialStart();                // 试下 / 重新试下
+    void onTrialStart();                // 试下 / 重新试下; ends a running auto-play
     void onTrialEnd();                  // 试下结束
     void onOptionToggled();             // 坐标 / 棋盘纹
     void choosePoint(int col, int row); // left click on a board point
@@ -97,6 +97,8 @@ private:
     MessageService& messages_;
     LibraryLoad load_;
     int autoPlayDepth_ = 0;
+    // Trial play began during auto-play: every running loop ends after its pause.
+    bool autoPlayEnding_ = false;
     bool loaded_ = false;
     bool stopRequested_ = false;
     bool startupBegun_ = false;
