@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace joseki {
 
@@ -29,11 +30,11 @@ JosekiEngine::JosekiEngine(MessageService& messages) : messages_(messages)
     pathStack.assign(kPathStackCapacity, nullptr);
 }
 
-JosekiEngine::~JosekiEngine() { delete root; }
+JosekiEngine::~JosekiEngine() = default;
 
-void JosekiEngine::adoptRoot(VariationNode* newRoot)
+void JosekiEngine::adoptTree(NodeArena&& tree, VariationNode* newRoot)
 {
-    delete root;
+    tree_ = std::move(tree);
     root = newRoot;
     cursor = nullptr;
     lastChoice = nullptr;
@@ -138,7 +139,7 @@ void JosekiEngine::refreshPosition()
 void JosekiEngine::parseBranchLabels()
 {
     branchLabelCount = 0;
-    const char* info = cursor->branchInfo.get();
+    const char* info = cursor->branchInfo;
     if (info == nullptr || info[0] == '\0')
         return;
     const std::size_t length = std::strlen(info);
@@ -179,7 +180,7 @@ void JosekiEngine::listCandidates()
         candidates[slot] = {child->col, child->row};
         ++candidateCount;
         if (candidateCount > kBranchReportLimit) {
-            reportDataError(kTooManyBranches, cursor->branchInfo.get());
+            reportDataError(kTooManyBranches, cursor->branchInfo);
             return;
         }
     }

@@ -2,12 +2,14 @@
 
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
+#include "core/NodeArena.h"
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -46,6 +48,16 @@ const char* warnAboutStrayBackslashes(JosekiEngine& engine, const char* text)
         afterLast = p + 1;
     }
     return afterLast;
+}
+
+// A text buffer of `length` bytes and its terminator, uninitialised: every
+// byte is written before it is read.
+void makeTextBuffer(JosekiEngine& engine, std::size_t length)
+{
+    engine.textBufferSize = length + 1;
+    engine.textBuffer.reset(new char[engine.textBufferSize]);
+    engine.textBuffer[length] = '\0';
+    engine.readPos = engine.textBuffer.get();
 }
 
 // Reads the container at the end of the open file into a fresh text buffer,
@@ -112,8 +124,7 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
 
 void setLibraryText(JosekiEngine& engine, std::string_view text)
 {
-    engine.textBufferSize = text.size() + 1;
-    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
+    makeTextBuffer(engine, text.size());
     text.copy(engine.textBuffer.get(), text.size());
     engine.textBuffer[text.size()] = '\0';
     engine.readPos = engine.textBuffer.get();
@@ -125,13 +136,38 @@ void loadLibraryText(JosekiEngine& engine, std::string_view text)
     readLibraryText(engine);
 }
 
+std::optional<std::size_t> loadLibraryFile(JosekiEngine& engine, const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file.is_open())
+        return std::nullopt;
+    const std::streamoff length = file.tellg();
+    if (length < 0)
+        return std::nullopt;
+    file.seekg(0, std::ios::beg);
+    makeTextBuffer(engine, static_cast<std::size_t>(length));
+    // Read straight into the buffer: a second copy of a large text costs more
+    // in fresh pages than the reading itself.
+    if (!file.read(engine.textBuffer.get(), static_cast<std::streamsize>(length))) {
+        engine.textBuffer.reset();
+        engine.textBufferSize = 0;
+        engine.readPos = nullptr;
+        return std::nullopt;
+    }
+    readLibraryText(engine);
+    return static_cast<std::size_t>(length);
+}
+
 void readLibraryText(JosekiEngine& engine)
 {
     const char* text = engine.textBuffer.get();
     engine.readPos = text;
     const char* afterLastBackslash = warnAboutStrayBackslashes(engine, text);
 
-    SgfReader reader(engine);
+    // The tree is built in an arena of its own, which the engine takes only
+    // once the whole tree is read; on a fatal stop it goes in one release.
+    NodeArena tree;
+    SgfReader reader(engine, tree);
     reader.skipWhitespace();
     if (engine.readPos[0] != '(' || engine.readPos[1] != ';')
         engine.reportDataError("错误的SGF：", afterLastBackslash != nullptr ? afterLastBackslash : text);
@@ -141,11 +177,9 @@ void readLibraryText(JosekiEngine& engine)
         ++engine.readPos;
 
     VariationNode* root = reader.readSequence(nullptr);
-    if (reader.fatal() || root == nullptr) {
-        delete root;
+    if (reader.fatal() || root == nullptr)
         return;
-    }
-    engine.adoptRoot(root);
+    engine.adoptTree(std::move(tree), root);
     engine.resetToRoot();
 }
 

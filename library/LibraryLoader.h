@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,8 @@ void setLibraryText(JosekiEngine& engine, std::string_view text);
 // setLibraryText, then readLibraryText: a library read exactly as at start,
 // from a text rather than from the container.
 void loadLibraryText(JosekiEngine& engine, std::string_view text);
+// The same with the whole file as the text, read into the buffer directly.
+// Returns the file's length, or nothing (and reads nothing) when it cannot be read.
+std::optional<std::size_t> loadLibraryFile(JosekiEngine& engine, const std::string& path);
 
 } // namespace joseki

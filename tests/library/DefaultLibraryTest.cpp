@@ -40,7 +40,7 @@ protected:
         return nodes;
     }
 
-    static bool hasText(const OwnedText& text) { return text != nullptr && text[0] != '\0'; }
+    static bool hasText(const NodeText text) { return text != nullptr && text[0] != '\0'; }
 
     test::RecordingMessageService messages;
     JosekiEngine engine{messages};

@@ -256,7 +256,7 @@ TEST(HostileLibrary, HugeCommentKeepsItsFirstKilobyteAndReadingGoesOn)
         EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kTooLong, c.value)});
         EXPECT_FALSE(loaded.messages.exited());
         ASSERT_TRUE(loaded.engine.isLoaded());
-        EXPECT_EQ(std::string(loaded.engine.root->comment.get()), c.value.substr(0, kValueLimit));
+        EXPECT_EQ(std::string(loaded.engine.root->comment), c.value.substr(0, kValueLimit));
         ASSERT_EQ(loaded.engine.candidateCount, 1);
         EXPECT_EQ(loaded.engine.candidates[0], (Point{3, 3}));
     }
@@ -499,8 +499,8 @@ TEST(HostileLibrary, InvalidGbkBytesAreKeptAsTheyAre)
         Loaded loaded("(;C[" + c.comment + "]N[" + c.comment + "])");
         EXPECT_TRUE(loaded.messages.boxes.empty());
         ASSERT_TRUE(loaded.engine.isLoaded());
-        EXPECT_EQ(std::string(loaded.engine.root->comment.get()), c.stored);
-        EXPECT_EQ(std::string(loaded.engine.root->name.get()), c.stored);
+        EXPECT_EQ(std::string(loaded.engine.root->comment), c.stored);
+        EXPECT_EQ(std::string(loaded.engine.root->name), c.stored);
     }
 }
 
@@ -541,7 +541,7 @@ TEST(HostileLibrary, TextFillingTheContainerExactlyLoads)
     ContainerLoaded loaded(imageWithContainerText(libraryOfLength(kContainerTextLength)));
     EXPECT_TRUE(loaded.messages.boxes.empty());
     ASSERT_TRUE(loaded.engine.isLoaded());
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "root");
+    EXPECT_STREQ(loaded.engine.root->comment, "root");
     EXPECT_EQ(loaded.engine.candidateCount, 1);
 }
 

@@ -140,7 +140,7 @@ TEST_F(EngineTest, TheFirstOfTwoChildrenAtOnePointWins)
 {
     load("(;(;B[aa]C[first])(;B[aa]C[second]))");
     engine.stepTo(0, 0);
-    EXPECT_STREQ(engine.cursor->comment.get(), "first");
+    EXPECT_STREQ(engine.cursor->comment, "first");
 }
 
 struct LabelCase {

@@ -58,7 +58,7 @@ TEST(LibraryLoader, LoadsTheTreeWithTheCursorOnTheRoot)
     EXPECT_FALSE(loaded.messages.exited());
     ASSERT_TRUE(loaded.engine.isLoaded());
     EXPECT_EQ(loaded.engine.cursor, loaded.engine.root);
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "root");
+    EXPECT_STREQ(loaded.engine.root->comment, "root");
     EXPECT_EQ(loaded.engine.candidateCount, 2);
 }
 
@@ -105,7 +105,7 @@ TEST(LibraryLoader, WarnsOncePerStrayBackslashButNotForTheColonEscape)
                                            "提示转义符:\r\n\\d])",
                                        }));
     ASSERT_TRUE(loaded.engine.isLoaded());
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "a\\b:c\\\\d");
+    EXPECT_STREQ(loaded.engine.root->comment, "a\\b:c\\\\d");
 }
 
 TEST(LibraryLoader, CountsABackslashThatIsTheSecondByteOfACharacter)

@@ -1,7 +1,9 @@
 #include "library/SgfReader.h"
 
 #include "core/JosekiEngine.h"
+#include "core/NodeArena.h"
 #include "core/VariationNode.h"
+#include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
 
@@ -25,17 +27,10 @@ const std::string kSeparator = ":\r\n";
 // An engine holding a library text, with the reader working on it.
 class Reading {
 public:
-    explicit Reading(const std::string& text)
-    {
-        engine.textBufferSize = text.size() + 1;
-        engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
-        std::memcpy(engine.textBuffer.get(), text.data(), text.size());
-        engine.textBuffer[text.size()] = '\0';
-        engine.readPos = engine.textBuffer.get();
-    }
+    explicit Reading(const std::string& text) { setLibraryText(engine, text); }
 
     // Reads a whole library that starts with "(;".
-    std::unique_ptr<VariationNode> readLibrary()
+    VariationNode* readLibrary()
     {
         reader.skipWhitespace();
         const bool opens = std::string_view(engine.readPos).substr(0, 2) == "(;";
@@ -43,13 +38,13 @@ public:
         if (!opens)
             return nullptr;
         engine.readPos += 2;
-        return std::unique_ptr<VariationNode>(reader.readSequence(nullptr));
+        return reader.readSequence(nullptr);
     }
 
     // Reads one node body from the start of the text.
-    std::unique_ptr<VariationNode> readOneNode()
+    VariationNode* readOneNode()
     {
-        auto node = std::make_unique<VariationNode>();
+        VariationNode* node = arena.newNode();
         reader.readNode(*node);
         return node;
     }
@@ -58,7 +53,8 @@ public:
 
     RecordingMessageService messages;
     JosekiEngine engine{messages};
-    SgfReader reader{engine};
+    NodeArena arena; // what the reader builds
+    SgfReader reader{engine, arena};
 };
 
 // A node body as it stands in a library: ended by the next node's ";".
@@ -66,7 +62,7 @@ std::string nodeBody(const std::string& properties) { return properties + ";"; }
 
 std::string box(const std::string& message, const std::string& excerpt) { return message + kSeparator + excerpt; }
 
-std::string text(const OwnedText& owned) { return owned ? std::string(owned.get()) : std::string("<null>"); }
+std::string text(const NodeText owned) { return owned ? std::string(owned) : std::string("<null>"); }
 
 std::size_t markCount(const VariationNode& node)
 {
@@ -272,10 +268,10 @@ TEST(SgfReader, TextPropertiesAreStoredAsTheirOwnCopies)
         EXPECT_EQ(text(node->blackSetup), c.blackSetup) << c.body;
         const char* bufferStart = r.engine.textBuffer.get();
         const char* bufferEnd = bufferStart + r.engine.textBufferSize;
-        for (const OwnedText* owned :
+        for (const NodeText* owned :
              {&node->comment, &node->name, &node->branchInfo, &node->whiteSetup, &node->blackSetup}) {
             if (*owned) {
-                EXPECT_FALSE(owned->get() >= bufferStart && owned->get() < bufferEnd) << c.body;
+                EXPECT_FALSE(*owned >= bufferStart && *owned < bufferEnd) << c.body;
             }
         }
     }
@@ -347,7 +343,7 @@ TEST(SgfReader, SequencesChainAndVariationsKeepTheirOrder)
 
     VariationNode* a = root->firstChild;
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->parent, root.get());
+    EXPECT_EQ(a->parent, root);
     VariationNode* empty = a->firstChild;
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->color, 0);
@@ -370,7 +366,7 @@ TEST(SgfReader, SequencesChainAndVariationsKeepTheirOrder)
     EXPECT_EQ(e->firstChild->nextSibling->col, 6);
     EXPECT_EQ(e->firstChild->nextSibling->parent, e);
     EXPECT_EQ(last->firstChild->firstChild->col, 3);
-    EXPECT_EQ(countNodes(root.get()), 10U);
+    EXPECT_EQ(countNodes(root), 10U);
 }
 
 TEST(SgfReader, FatalStopReadsNothingFurther)
@@ -400,7 +396,7 @@ TEST(SgfReader, DeepNestingReadsWithoutRecursion)
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(r.messages.boxes.empty());
     std::size_t depth = 0;
-    for (const VariationNode* node = root.get(); node->firstChild != nullptr; node = node->firstChild) {
+    for (const VariationNode* node = root; node->firstChild != nullptr; node = node->firstChild) {
         EXPECT_EQ(node->firstChild->parent, node);
         ++depth;
     }
@@ -429,7 +425,7 @@ TEST(SgfReader, LongChainReadsIteratively)
     Reading r(library);
     const auto root = r.readLibrary();
     ASSERT_NE(root, nullptr);
-    EXPECT_EQ(countNodes(root.get()), kNodes + 1);
+    EXPECT_EQ(countNodes(root), kNodes + 1);
     EXPECT_TRUE(r.messages.boxes.empty());
 }
 
@@ -444,9 +440,9 @@ TEST(SgfReader, FixtureLibraryLoadsAndBrowsesWithoutAnyMessage)
     auto root = r.readLibrary();
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(r.messages.boxes.empty()) << r.messages.boxes.front().text;
-    EXPECT_EQ(countNodes(root.get()), kFixtureNodes);
+    EXPECT_EQ(countNodes(root), kFixtureNodes);
 
-    r.engine.adoptRoot(root.release());
+    r.engine.adoptTree(std::move(r.arena), root);
     r.engine.resetToRoot();
     EXPECT_GT(r.engine.candidateCount, 1);
 

@@ -230,7 +230,9 @@ TEST(BoardPainter, OnlyTheEmptyBoardBeforeTheLibraryIsLoaded)
     EXPECT_FALSE(before.scene.tenukiEnabled.has_value());
     EXPECT_FALSE(before.scene.tenukiEnabled.value_or(false));
     // A root without its text does not count as loaded either.
-    unloaded.engine.adoptRoot(new VariationNode);
+    NodeArena tree;
+    VariationNode* root = tree.newNode();
+    unloaded.engine.adoptTree(std::move(tree), root);
     EXPECT_FALSE(unloaded.paint().scene.tenukiEnabled.has_value());
 }
 

@@ -265,10 +265,10 @@ void BrowserController::showNodeText()
         return;
     std::string text;
     if (node->comment)
-        text += node->comment.get();
+        text += node->comment;
     if (node->name) {
         text += kNameSeparator;
-        text += node->name.get();
+        text += node->name;
     }
     // A node without text leaves the previous text in the box.
     if (!text.empty())
