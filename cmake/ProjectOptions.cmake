@@ -35,6 +35,20 @@ if(JOSEKI_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# joseki_layer_includes(target folder): headers of `folder` are included as
+# "folder/Name.h", and the target sees no other folder of the tree; the layers
+# below it come with the targets it links, so no layer can include one above.
+# The include root holds a single link to the folder.
+function(joseki_layer_includes target folder)
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${root}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
 # joseki_target_defaults(target): warnings and the GBK execution character set.
 function(joseki_target_defaults target)
   target_compile_options(${target} PRIVATE ${JOSEKI_WARNING_FLAGS} ${JOSEKI_CHARSET_FLAGS})
