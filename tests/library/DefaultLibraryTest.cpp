@@ -20,8 +20,7 @@ class DefaultLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::filesystem::exists(kBrowser))
-            GTEST_SKIP() << "the browser is not built in this configuration";
+        ASSERT_TRUE(std::filesystem::exists(kBrowser)) << kBrowser;
         loadJosekiLibrary(engine, kBrowser.string());
     }
 

@@ -9,6 +9,7 @@
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 #include "tests/controller/FakeBrowserView.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
 #include "ui/controller/BrowserController.h"
@@ -506,17 +507,6 @@ TEST(HostileLibrary, InvalidGbkBytesAreKeptAsTheyAre)
 
 // --- the container --------------------------------------------------------------
 
-// A program image of the smallest accepted length whose container holds the
-// scrambled text, cut to the container or padded with zero bytes.
-std::string imageWithContainerText(const std::string& text)
-{
-    std::string scrambled = text.substr(0, kContainerTextLength);
-    TextScrambler::scramble(scrambled.data());
-    std::string container = std::string(kContainerMagic, kMagicLength) + scrambled;
-    container.resize(kContainerLength, '\0');
-    return std::string(kMinimumExecutableLength - kContainerLength, 'P') + container;
-}
-
 struct ContainerLoaded {
     explicit ContainerLoaded(const std::string& image)
     {
@@ -536,34 +526,42 @@ std::string libraryOfLength(std::size_t length)
     return head + std::string(length - head.size() - 1, ' ') + ")";
 }
 
-TEST(HostileLibrary, TextFillingTheContainerExactlyLoads)
+// The bytes after the zero are never unscrambled or read.
+std::string imageWithZeroAfter(const std::string& text)
 {
-    ContainerLoaded loaded(imageWithContainerText(libraryOfLength(kContainerTextLength)));
-    EXPECT_TRUE(loaded.messages.boxes.empty());
-    ASSERT_TRUE(loaded.engine.isLoaded());
-    EXPECT_STREQ(loaded.engine.root->comment, "root");
-    EXPECT_EQ(loaded.engine.candidateCount, 1);
-}
-
-TEST(HostileLibrary, TextOneByteTooLongLosesItsLastByteAndNothingBeyondIsRead)
-{
-    ContainerLoaded loaded(imageWithContainerText(libraryOfLength(kContainerTextLength + 1)));
-    EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kFileData, "")});
-    EXPECT_FALSE(loaded.messages.exited());
-    EXPECT_FALSE(loaded.engine.isLoaded());
-}
-
-TEST(HostileLibrary, ZeroByteInsideTheContainerEndsTheText)
-{
-    // The bytes after the zero are never unscrambled or read.
-    const std::string text = "(;B[dd](;W[pp])";
-    std::string image = imageWithContainerText(text);
+    std::string image = test::programImage(text);
     const std::size_t afterZero = image.size() - kContainerTextLength + text.size() + 1;
     std::fill(image.begin() + static_cast<std::ptrdiff_t>(afterZero), image.end(), '\x7F');
-    ContainerLoaded loaded(image);
-    EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kFileData, "")});
-    EXPECT_FALSE(loaded.messages.exited());
-    EXPECT_FALSE(loaded.engine.isLoaded());
+    return image;
+}
+
+TEST(HostileLibrary, TextsAtTheContainersLimits)
+{
+    const struct {
+        const char* name;
+        std::string image;
+        std::vector<std::string> boxes;
+        bool loads;
+    } cases[] = {
+        {"a text filling the container exactly", test::programImage(libraryOfLength(kContainerTextLength)), {}, true},
+        // The last byte is lost, and nothing beyond the container is read.
+        {"a text one byte too long",
+         test::programImage(libraryOfLength(kContainerTextLength + 1)),
+         {box(kFileData, "")},
+         false},
+        {"a zero byte inside the container", imageWithZeroAfter("(;B[dd](;W[pp])"), {box(kFileData, "")}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ContainerLoaded loaded(c.image);
+        EXPECT_EQ(loaded.messages.texts(), c.boxes);
+        EXPECT_FALSE(loaded.messages.exited());
+        ASSERT_EQ(loaded.engine.isLoaded(), c.loads);
+        if (c.loads) {
+            EXPECT_STREQ(loaded.engine.root->comment, "root");
+            EXPECT_EQ(loaded.engine.candidateCount, 1);
+        }
+    }
 }
 
 // --- the browser on a refused library ---------------------------------------------

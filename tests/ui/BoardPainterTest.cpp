@@ -243,29 +243,31 @@ TEST(BoardPainter, CoordinatesSkipKAndStandOnTheTopAndRightEdges)
     frame.showCoordinates = 1;
     const QImage shown = frame.paint().image;
 
-    // The same texts drawn by hand at their cells' top-left corners.
+    ASSERT_EQ(frame.x(0), 42);
+    ASSERT_EQ(frame.y(0), 49);
+
+    // The same texts drawn by hand at their cells' top-left corners, in this
+    // layout's pixels: each letter 3 left of its line and 16 above the top
+    // line; the numbers 641 (two digits) or 643 (one) across and 8 above
+    // their lines.
     QImage expected = plain;
     {
         QPainter painter(&expected);
         painter.setFont(frame.coordinateFont);
         painter.setPen(QColor(kCoordinatePixel));
-        const QFontMetrics metrics(frame.coordinateFont);
+        const int ascent = QFontMetrics(frame.coordinateFont).ascent();
         const QString letters = QStringLiteral("ABCDEFGHIJLMNOPQRST");
-        const int g = frame.layout.gridSpacing;
         for (int j = 0; j < 19; ++j) {
-            painter.drawText(QPoint(frame.x(j) - g / 10, frame.y(0) - g / 2 + metrics.ascent()), letters.mid(j, 1));
-            const QString number = QString::number(19 - j);
-            painter.drawText(QPoint(frame.x(18) + g / 5 + 3 - 2 * static_cast<int>(number.size()),
-                                    frame.y(j) - g / 4 + metrics.ascent()),
-                             number);
+            painter.drawText(QPoint(39 + 33 * j, 33 + ascent), letters.mid(j, 1));
+            painter.drawText(QPoint(j < 10 ? 641 : 643, 41 + 33 * j + ascent), QString::number(19 - j));
         }
     }
     EXPECT_EQ(shown, expected);
     // Nothing along the left and bottom edges.
     const auto changed = differences(plain, shown);
     ASSERT_TRUE(changed.has_value());
-    EXPECT_GE(changed->left(), frame.x(0) - 33 / 10);
-    EXPECT_LT(changed->bottom(), frame.y(18) + 33 / 2);
+    EXPECT_GE(changed->left(), 39);
+    EXPECT_LT(changed->bottom(), 49 + 18 * 33 + 16);
 }
 
 TEST(BoardPainter, TextureIndexOutOfRangeIsResetToTheFirstTexture)
@@ -284,8 +286,7 @@ TEST(BoardPainter, TextureIndexOutOfRangeIsResetToTheFirstTexture)
 
 TEST(BoardPainter, TexturesTileFromTheClientOrigin)
 {
-    if (!resourcesPresent())
-        GTEST_SKIP() << "board images not generated yet";
+    ASSERT_TRUE(resourcesPresent()) << "the compiled-in board images are missing";
     for (int index = 0; index < BoardTextures::kCount; ++index) {
         SCOPED_TRACE(index);
         Frame frame(570, 600);
@@ -360,8 +361,7 @@ void expectStoneAt(const QImage& board, const QImage& empty, const QImage& stone
 
 TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
 {
-    if (!resourcesPresent())
-        GTEST_SKIP() << "stone images not generated yet";
+    ASSERT_TRUE(resourcesPresent()) << "the compiled-in stone images are missing";
     struct Case {
         int workArea;
         int spacing;
@@ -464,9 +464,8 @@ TEST(BoardPainter, OnlyTheLastStonesAreNumberedInTheirColours)
     EXPECT_TRUE(containsColour(image, onBlack, kBookOnBlackPixel));
     EXPECT_FALSE(containsColour(image, onWhite, kBookOnBlackPixel));
     // Black digits on white: the bold strokes have fully black pixels.
-    if (resourcesPresent()) {
-        EXPECT_TRUE(containsColour(image, QRect(frame.x(6) - 5, frame.y(2) - 8, 10, 14), kBlackPixel));
-    }
+    ASSERT_TRUE(resourcesPresent());
+    EXPECT_TRUE(containsColour(image, QRect(frame.x(6) - 5, frame.y(2) - 8, 10, 14), kBlackPixel));
 }
 
 TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)

@@ -125,9 +125,12 @@ TEST_F(JosekiBrowserDialogTest, ControlsCarryTheirIdsAndInitialStates)
 
 TEST_F(JosekiBrowserDialogTest, WindowTakesTheLayoutSizeAndTheControlsTheirScaledPlaces)
 {
-    EXPECT_EQ(dialog->frameGeometry().size(), dialog->expectedWindowSize());
+    // The offscreen screen is 800 x 800: a work area of the full height, so
+    // the layout works with 760 pixels.
+    EXPECT_EQ(dialog->frameGeometry().size(), QSize(951, 741));
+    EXPECT_EQ(dialog->expectedWindowSize(), QSize(951, 741));
     // Centred on the work area after the resize, but kept inside it when it
-    // is larger (the offscreen screen is 800 x 800, the window 950 wide).
+    // is larger.
     const QRect area = dialog->screen()->availableGeometry();
     const QSize size = dialog->expectedWindowSize();
     const auto centred = [](int start, int extent, int length) {
@@ -245,13 +248,17 @@ TEST_F(JosekiBrowserDialogTest, EscapeClosesWithoutAsking)
 
 TEST_F(JosekiBrowserDialogTest, BoardCursorCoversTheEdgeHalfSquaresOnly)
 {
-    const int h = layout().gridSpacing / 2;
-    const int first = layout().boardOriginX - h;
-    const int lastX = layout().boardOriginX + 18 * layout().gridSpacing + h;
-    const int top = layout().boardOriginY - h;
-    const int lastY = layout().boardOriginY + 18 * layout().gridSpacing + h;
-    const int midY = layout().boardOriginY + 9 * layout().gridSpacing;
-    const int midX = layout().boardOriginX + 9 * layout().gridSpacing;
+    // The offscreen layout: origin (43, 50), spacing 33, so each point owns
+    // 16 pixels either side of its lines.
+    ASSERT_EQ(layout().boardOriginX, 43);
+    ASSERT_EQ(layout().boardOriginY, 50);
+    ASSERT_EQ(layout().gridSpacing, 33);
+    const int first = 27;
+    const int lastX = 653;
+    const int top = 34;
+    const int lastY = 660;
+    const int midY = 347;
+    const int midX = 340;
     struct Case {
         QPoint pixel;
         bool board;
