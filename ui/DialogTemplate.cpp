@@ -160,11 +160,6 @@ std::span<const ControlTemplate> DialogTemplate::controls() { return kControls; 
 
 std::string DialogTemplate::caption() { return kCaption; }
 
-std::vector<std::string> DialogTemplate::moveNumberEntries()
-{
-    return {kMoveNumberEntries.begin(), kMoveNumberEntries.end()};
-}
-
 QWidget* DialogTemplate::createControl(const ControlTemplate& control, QWidget* parent)
 {
     QWidget* widget = createWidget(control, parent);
