@@ -117,7 +117,7 @@ struct SgfReader::SequenceFrame {
     VariationNode* previousVariation = nullptr;
 };
 
-SgfReader::SgfReader(JosekiEngine& engine, NodeArena& arena) : engine_(engine), arena_(arena) { }
+SgfReader::SgfReader(JosekiEngine& engine, NodeArena& arena) : engine_(engine), arena_(arena) {}
 
 void SgfReader::skipWhitespace() { engine_.readPos = skipWhitespaceFrom(engine_.readPos); }
 

@@ -271,7 +271,7 @@ TEST_F(AutoPlayTest, TrialStartedInANestedPauseEndsBothLoops)
     EXPECT_EQ(view.busyEnds, 2);
 }
 
-class WaitTest : public ControllerTest { };
+class WaitTest : public ControllerTest {};
 
 TEST_F(WaitTest, ShortWaitSleepsOnceBetweenTwoPumps)
 {

@@ -42,7 +42,7 @@ class ControllerTest : public ::testing::Test {
 protected:
     explicit ControllerTest(const char* library = kBrowsingLibrary)
         : controller(view, view, messages, libraryLoad(library))
-    { }
+    {}
 
     // Dialog initialisation and the first timer tick.
     void startUp()

@@ -96,7 +96,7 @@ struct MessageCase {
     bool yieldsRoot;
 };
 
-class ReaderMessages : public ::testing::TestWithParam<MessageCase> { };
+class ReaderMessages : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(ReaderMessages, ShowsExactBoxesAndEndsOnlyWhenFatal)
 {

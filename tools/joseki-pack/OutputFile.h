@@ -16,7 +16,7 @@ bool readAll(const std::filesystem::path& path, std::string& bytes, std::string&
 // `path`; with `executableFrom`, the result also gets that file's
 // executable permission bits. On failure nothing at `path` changes.
 bool writeAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& error,
-                            const std::filesystem::path& executableFrom = {});
+                     const std::filesystem::path& executableFrom = {});
 
 } // namespace OutputFile
 

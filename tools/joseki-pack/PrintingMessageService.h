@@ -12,7 +12,7 @@ namespace joseki::pack {
 class PrintingMessageService : public MessageService {
 public:
     // Prints to `stream` (standard output unless given).
-    explicit PrintingMessageService(std::FILE* stream = stdout) : stream_(stream) { }
+    explicit PrintingMessageService(std::FILE* stream = stdout) : stream_(stream) {}
 
     int showMessageBox(const std::string& gbkText, unsigned flags) override;
     // Printed like any other box: the caption is not shown.

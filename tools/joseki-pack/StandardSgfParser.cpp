@@ -17,7 +17,7 @@ bool isLetter(char c) { return isUpper(c) || (c >= 'a' && c <= 'z'); }
 // stack of the nodes they hang from.
 class Parser {
 public:
-    Parser(std::string_view text, SgfTree& tree) : text_(text), tree_(tree) { }
+    Parser(std::string_view text, SgfTree& tree) : text_(text), tree_(tree) {}
 
     bool run(std::string& error)
     {

@@ -48,7 +48,7 @@ std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
 
 BrowserController::BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load)
     : engine_(messages), view_(view), pump_(pump), messages_(messages), load_(std::move(load))
-{ }
+{}
 
 void BrowserController::initialise()
 {
