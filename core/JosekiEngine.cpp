@@ -1,6 +1,7 @@
 #include "core/JosekiEngine.h"
 
 #include "core/BookReplay.h"
+#include "core/CoreTexts.h"
 #include "core/MessageService.h"
 
 #include <algorithm>
@@ -12,9 +13,9 @@ namespace joseki {
 
 namespace {
 
-constexpr char kBadBranchInfo[] = "错误的分支信息";
-constexpr char kTooManyBranches[] = "太多选择的分支信息";
-constexpr char kIllegalStone[] = "非法的棋子";
+using coreTexts::kBadBranchInfo;
+using coreTexts::kIllegalStone;
+using coreTexts::kTooManyBranches;
 constexpr char kReportSeparator[] = ":\r\n";
 
 // Branch information entries: column, row, ':', label; separated by "][".

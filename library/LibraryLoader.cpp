@@ -3,6 +3,7 @@
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
 #include "core/NodeArena.h"
+#include "library/LibraryTexts.h"
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 
@@ -44,7 +45,7 @@ const char* warnAboutStrayBackslashes(JosekiEngine& engine, const char* text)
     const char* afterLast = nullptr;
     for (const char* p = std::strchr(text, kBackslash); p != nullptr; p = std::strchr(p + 1, kBackslash)) {
         if (p[1] != kColon)
-            engine.reportDataError("提示转义符", p);
+            engine.reportDataError(libraryTexts::kStrayEscape, p);
         afterLast = p + 1;
     }
     return afterLast;
@@ -95,14 +96,14 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
 {
     std::ifstream file(executablePath, std::ios::binary);
     if (!file.is_open()) {
-        engine.reportDataError("Error", std::string_view("装载定式库失败"));
+        engine.reportDataError("Error", std::string_view(libraryTexts::kLoadFailed));
         endAfterFatalReport(engine);
         return true;
     }
     file.seekg(0, std::ios::end);
     const std::streamoff fileLength = file.tellg();
     if (fileLength < static_cast<std::streamoff>(kMinimumExecutableLength)) {
-        engine.messages().showMessageBox("文件的长度太小，试运行plus.bat", mb::kOk);
+        engine.messages().showMessageBox(libraryTexts::kFileTooShort, mb::kOk);
         endAfterFatalReport(engine);
         return true;
     }
@@ -111,7 +112,7 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
 
     char* buffer = engine.textBuffer.get();
     if (std::memcmp(buffer, kContainerMagic, kMagicLength) != 0) {
-        engine.reportDataError("数据文件错误：", std::string_view());
+        engine.reportDataError(libraryTexts::kDataFileError, std::string_view());
         endAfterFatalReport(engine);
         return true;
     }
@@ -170,7 +171,7 @@ void readLibraryText(JosekiEngine& engine)
     SgfReader reader(engine, tree);
     reader.skipWhitespace();
     if (engine.readPos[0] != '(' || engine.readPos[1] != ';')
-        engine.reportDataError("错误的SGF：", afterLastBackslash != nullptr ? afterLastBackslash : text);
+        engine.reportDataError(libraryTexts::kBadSgf, afterLastBackslash != nullptr ? afterLastBackslash : text);
     // Read on as though "(;" stood there; a text shorter than two bytes has
     // nothing to step over past its terminator.
     for (int step = 0; step < 2 && *engine.readPos != '\0'; ++step)

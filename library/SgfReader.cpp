@@ -4,6 +4,7 @@
 #include "core/MessageService.h"
 #include "core/NodeArena.h"
 #include "core/VariationNode.h"
+#include "library/LibraryTexts.h"
 
 #include <cstring>
 #include <string_view>
@@ -31,10 +32,10 @@ constexpr unsigned char kGbkTrailLast = 0xFE;
 constexpr unsigned char kGbkTrailGap = 0x7F;
 
 const char* const kMessageFileError = "sgf file err:";
-const char* const kMessageBadIdentifier = "未明的关键词";
-const char* const kMessageTooLong = "过长的内容";
-const char* const kMessageBadCoordinate = "错误的坐标值";
-const char* const kMessageUnknownIdentifier = "未知的关键词";
+const char* const kMessageBadIdentifier = libraryTexts::kBadIdentifier;
+const char* const kMessageTooLong = libraryTexts::kTooLong;
+const char* const kMessageBadCoordinate = libraryTexts::kBadCoordinate;
+const char* const kMessageUnknownIdentifier = libraryTexts::kUnknownIdentifier;
 const char* const kMessageFileData = "Error file data";
 
 bool isWhitespace(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }

@@ -1,5 +1,6 @@
 #include "tests/controller/ControllerFixture.h"
 
+#include "tests/support/SystemTexts.h"
 #include "ui/controller/ControlIds.h"
 
 #include <algorithm>
@@ -11,12 +12,7 @@
 namespace joseki::test {
 namespace {
 
-const std::string kWelcome = "\r\n\r\n欢迎使用Kavo围棋定式大全4.0";
-const std::string kTrialNotice = "您正在试下研讨状态";
-const std::string kTrialCaption = "试 下";
-const std::string kTrialAgainCaption = "重新试下";
-const std::string kSeveralBranches = "有多个分支,请在棋盘上选择";
-const std::string kHelp = "欢迎有兴趣的朋友帮助我制作帮助、图标或界面美化，或提出建议，谢谢！";
+using namespace texts;
 
 // Enabled states and captions that refreshControls sets.
 struct Controls {
@@ -61,7 +57,7 @@ TEST_F(ControllerTest, StartupShowsRootWithWelcomeText)
     EXPECT_EQ(controller.engine().cursor, controller.engine().root);
     EXPECT_EQ(controller.engine().stoneCount, 0);
     EXPECT_EQ(controller.display().moveNumberMode, 5);
-    EXPECT_EQ(view.comboSelections, std::vector<std::string>{"最后5手"});
+    EXPECT_EQ(view.comboSelections, std::vector<std::string>{kDefaultMoveNumberEntry});
     EXPECT_EQ(view.commentText, kWelcome); // the root has no text
     EXPECT_EQ(view.showCount, 1);
     EXPECT_EQ(view.invalidateAllCount, 1);

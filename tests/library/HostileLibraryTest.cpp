@@ -11,6 +11,7 @@
 #include "tests/controller/FakeBrowserView.h"
 #include "tests/support/ProgramImage.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TestFiles.h"
 #include "ui/controller/BrowserController.h"
 
@@ -25,16 +26,13 @@
 namespace joseki {
 namespace {
 
+using namespace test::texts;
+
 using test::RecordingMessageService;
 
 const std::string kSeparator = ":\r\n";
-const std::string kTooManyBranches = "太多选择的分支信息";
-const std::string kBadBranchInfo = "错误的分支信息";
-const std::string kBadCoordinate = "错误的坐标值";
-const std::string kTooLong = "过长的内容";
 const std::string kFileError = "sgf file err:";
 const std::string kFileData = "Error file data";
-const std::string kStrayEscape = "提示转义符";
 // A GBK character: lead byte, then trail byte.
 const std::string kGbkCharacter = "定";
 

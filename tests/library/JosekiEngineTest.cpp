@@ -2,6 +2,7 @@
 #include "core/MessageService.h"
 #include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 namespace joseki {
 namespace {
+
+namespace texts = test::texts;
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -220,7 +223,7 @@ TEST_F(EngineTest, AnIllegalColourStopsTheRebuildAndKeepsTheLabels)
     engine.stepTo(2, 2);
     EXPECT_EQ(labelAt(1, 1), 'B');
     engine.stepTo(3, 3);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"非法的棋子"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kIllegalStone});
     EXPECT_EQ(engine.stoneCount, 1); // the stones before the bad node stay
     EXPECT_EQ(labelAt(1, 1), 'B');   // the label board is not rebuilt
     EXPECT_EQ(labelAt(0, 0), 0);

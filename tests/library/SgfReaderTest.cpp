@@ -5,6 +5,7 @@
 #include "core/VariationNode.h"
 #include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@
 
 namespace joseki {
 namespace {
+
+namespace texts = test::texts;
 
 using test::RecordingMessageService;
 
@@ -132,28 +135,38 @@ INSTANTIATE_TEST_SUITE_P(
                     {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))},
                     true,
                     false},
-        MessageCase{"ThreeLetterIdentifier", "(;B[aa];ABC[dd])", {box("未明的关键词", "ABC[dd])")}, true, false},
-        MessageCase{"EmptyIdentifier", "(;[dd])", {box("未明的关键词", "[dd])")}, true, false},
+        MessageCase{"ThreeLetterIdentifier", "(;B[aa];ABC[dd])", {box(texts::kBadIdentifier, "ABC[dd])")}, true, false},
+        MessageCase{"EmptyIdentifier", "(;[dd])", {box(texts::kBadIdentifier, "[dd])")}, true, false},
         MessageCase{"FatalDeepInside",
                     "(;B[aa](;W[bb](;XYZ[cc]))(;W[dd]))",
-                    {box("未明的关键词", "XYZ[cc]))(;W[dd]))")},
+                    {box(texts::kBadIdentifier, "XYZ[cc]))(;W[dd]))")},
                     true,
                     false},
         MessageCase{"TooLong",
                     "(;C[" + kLongValue + "])",
-                    {box("过长的内容", kLongValue.substr(0, kShownExcerpt))},
+                    {box(texts::kTooLong, kLongValue.substr(0, kShownExcerpt))},
                     false,
                     true},
-        MessageCase{"OneLetterMove", "(;B[a])", {box("错误的坐标值", "a")}, false, true},
-        MessageCase{"EmptyMove", "(;W[])", {box("错误的坐标值", "")}, false, true},
-        MessageCase{
-            "MoveOffRange", "(;B[ua];W[az])", {box("错误的坐标值", "ua"), box("错误的坐标值", "az")}, false, true},
-        MessageCase{"HighByteMove", "(;B[\xB0\xA1])", {box("错误的坐标值", "\xB0\xA1")}, false, true},
-        MessageCase{"BadMark", "(;TR[zz]MA[])", {box("错误的坐标值", "zz"), box("错误的坐标值", "")}, false, true},
-        MessageCase{"LowerCaseIdentifier", "(;b[aa])", {box("未知的关键词", "b")}, false, true},
-        MessageCase{
-            "UnknownTwoLetters", "(;GM[1]XY[z])", {box("未知的关键词", "GM"), box("未知的关键词", "XY")}, false, true},
-        MessageCase{"BlankInIdentifier", "(;B [aa])", {box("未知的关键词", "B ")}, false, true},
+        MessageCase{"OneLetterMove", "(;B[a])", {box(texts::kBadCoordinate, "a")}, false, true},
+        MessageCase{"EmptyMove", "(;W[])", {box(texts::kBadCoordinate, "")}, false, true},
+        MessageCase{"MoveOffRange",
+                    "(;B[ua];W[az])",
+                    {box(texts::kBadCoordinate, "ua"), box(texts::kBadCoordinate, "az")},
+                    false,
+                    true},
+        MessageCase{"HighByteMove", "(;B[\xB0\xA1])", {box(texts::kBadCoordinate, "\xB0\xA1")}, false, true},
+        MessageCase{"BadMark",
+                    "(;TR[zz]MA[])",
+                    {box(texts::kBadCoordinate, "zz"), box(texts::kBadCoordinate, "")},
+                    false,
+                    true},
+        MessageCase{"LowerCaseIdentifier", "(;b[aa])", {box(texts::kUnknownIdentifier, "b")}, false, true},
+        MessageCase{"UnknownTwoLetters",
+                    "(;GM[1]XY[z])",
+                    {box(texts::kUnknownIdentifier, "GM"), box(texts::kUnknownIdentifier, "XY")},
+                    false,
+                    true},
+        MessageCase{"BlankInIdentifier", "(;B [aa])", {box(texts::kUnknownIdentifier, "B ")}, false, true},
         MessageCase{"BlankBeforeVariationNode",
                     "(;B[aa]( ;W[bb]))",
                     {box("Error file data", " ;W[bb]))"), box("Error file data", ";W[bb]))")},
@@ -313,7 +326,7 @@ TEST(SgfReader, MarksAccumulateInFileOrderWithFirstPointOnly)
     for (const NodeMark* mark = node->marks; mark != nullptr; mark = mark->next)
         actual.push_back({mark->kind, mark->col, mark->row});
     EXPECT_EQ(actual, expected);
-    EXPECT_EQ(r.messages.texts(), std::vector<std::string>{box("错误的坐标值", "zz")});
+    EXPECT_EQ(r.messages.texts(), std::vector<std::string>{box(texts::kBadCoordinate, "zz")});
     EXPECT_EQ(node->col, 19);
 }
 

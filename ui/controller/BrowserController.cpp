@@ -2,6 +2,7 @@
 
 #include "core/MessageService.h"
 #include "ui/controller/ControlIds.h"
+#include "ui/controller/ControllerTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -14,14 +15,11 @@ namespace joseki {
 
 namespace {
 
-constexpr const char* kWelcomeText = "\r\n\r\n欢迎使用Kavo围棋定式大全4.0";
-constexpr const char* kDefaultMoveNumberEntry = "最后5手";
+using controllerTexts::kDefaultMoveNumberEntry;
+using controllerTexts::kTrialAgainCaption;
+using controllerTexts::kTrialCaption;
+using controllerTexts::kTrialNotice;
 constexpr int kDefaultMoveNumberMode = 5;
-constexpr const char* kTrialNotice = "您正在试下研讨状态";
-constexpr const char* kTrialCaption = "试 下";
-constexpr const char* kTrialAgainCaption = "重新试下";
-constexpr const char* kHelpText = "欢迎有兴趣的朋友帮助我制作帮助、图标或界面美化，或提出建议，谢谢！";
-constexpr const char* kSeveralBranchesText = "有多个分支,请在棋盘上选择";
 constexpr const char* kNameSeparator = "\r\n";
 
 constexpr int kDefaultSpeed = 5;
@@ -176,7 +174,7 @@ void BrowserController::onNext()
         engine_.stepTo(next.col, next.row);
         refreshControls();
     } else if (engine_.candidateCount > 1) {
-        messages_.showMessageBox(kSeveralBranchesText, mb::kOk);
+        messages_.showMessageBox(controllerTexts::kSeveralBranches, mb::kOk);
     }
 }
 
@@ -192,7 +190,7 @@ void BrowserController::onHelp()
 {
     if (!acceptsCommands())
         return;
-    messages_.showMessageBox(kHelpText, mb::kOk);
+    messages_.showMessageBox(controllerTexts::kHelp, mb::kOk);
 }
 
 void BrowserController::completeStartup()
@@ -202,7 +200,7 @@ void BrowserController::completeStartup()
     if (startupBegun_ || stopRequested_)
         return;
     startupBegun_ = true;
-    view_.setCommentText(kWelcomeText);
+    view_.setCommentText(controllerTexts::kWelcome);
     view_.selectComboEntry(kDefaultMoveNumberEntry);
     display_.moveNumberMode = kDefaultMoveNumberMode;
     // Commands that arrive while the load shows a message box still find
