@@ -14,6 +14,10 @@ public:
         ++boxes;
         return mb::kIdOk;
     }
+    int showCaptionedBox(const std::string& text, const std::string&, unsigned flags) override
+    {
+        return showMessageBox(text, flags);
+    }
     void exitProcess(int) override { ++exits; }
     int boxes = 0;
     int exits = 0;

@@ -7,8 +7,8 @@
 #include "library/LibraryLoader.h"
 #include "library/TextScrambler.h"
 #include "ui/BoardPainter.h"
-#include "ui/GdiFont.h"
-#include "ui/LayoutMath.h"
+#include "ui/FontWithCellHeight.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QGuiApplication>
 
@@ -22,6 +22,9 @@
 
 namespace joseki::bench {
 namespace {
+
+// The move-number choice that numbers every stone.
+constexpr int kAllMoveNumbers = 1000;
 
 void BM_LoadLibrary(benchmark::State& state)
 {
@@ -170,21 +173,23 @@ void BM_PaintFullBoard(benchmark::State& state)
     const Layout layout = computeLayout(workArea, workArea + 40);
     QuietMessages messages;
     JosekiEngine engine(messages);
-    engine.root = new VariationNode();
-    engine.textBuffer = std::make_unique<char[]>(1);
-    for (int i = 0; i < kPointCount; ++i) {
-        engine.book.board[static_cast<std::size_t>(i)] = i % 2 == 0 ? kBlack : kWhite;
-        engine.book.moveNumbers[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i + 1);
-    }
-    engine.stoneCount = kPointCount;
+    loadLibraryText(engine, "(;)");
     TrialBoard trial;
-    const QFont numbers = makeGdiFont("Arial", layout.numberFontHeight, 900);
-    const QFont coordinates = makeGdiFont("Arial", layout.coordinateFontHeight, 400);
-    const PaintInput input{engine, trial, 1000, 1, 0, 0, layout, numbers, coordinates};
+    DisplayState display;
+    display.moveNumberMode = kAllMoveNumbers;
+    BoardScene scene = makeBoardScene(engine, trial, display);
+    for (int i = 0; i < kPointCount; ++i) {
+        scene.position.board[static_cast<std::size_t>(i)] = i % 2 == 0 ? kBlack : kWhite;
+        scene.position.moveNumbers[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i + 1);
+    }
+    scene.stoneCount = kPointCount;
+    const QFont numbers = fontWithCellHeight("Arial", layout.numberFontHeight, 900);
+    const QFont coordinates = fontWithCellHeight("Arial", layout.coordinateFontHeight, 400);
+    const PaintInput input{scene, layout, numbers, coordinates};
     const QSize client(layout.expectedWindowWidth, layout.expectedWindowHeight);
     for (auto _ : state) {
-        PaintResult frame = BoardPainter::paintBoard(input, client);
-        benchmark::DoNotOptimize(frame.image.constBits());
+        const QImage frame = BoardPainter::paintBoard(input, client);
+        benchmark::DoNotOptimize(frame.constBits());
     }
 }
 BENCHMARK(BM_PaintFullBoard)->Arg(570)->Arg(738)->Arg(1040)->Unit(benchmark::kMillisecond);

@@ -28,7 +28,7 @@ constexpr int kBoardLast = kBoardSize - 1;
 // A small deterministic generator: the same numbers on every platform.
 class Random {
 public:
-    explicit Random(std::uint32_t seed) : state_(seed == 0 ? 1 : seed) { }
+    explicit Random(std::uint32_t seed) : state_(seed == 0 ? 1 : seed) {}
     std::uint32_t next()
     {
         state_ ^= state_ << 13;
@@ -71,7 +71,7 @@ void toCorner(int corner, int& col, int& row)
 
 class Writer {
 public:
-    Writer(std::size_t bytes, std::uint32_t seed) : limit_(bytes), random_(seed) { }
+    Writer(std::size_t bytes, std::uint32_t seed) : limit_(bytes), random_(seed) {}
 
     std::string run()
     {

@@ -1,9 +1,9 @@
 // The browser as shipped, except that it ends itself as soon as it has painted
 // the first frame with its library loaded: launching it and waiting for its
 // exit measures start-up. Built only for the benchmarks.
+#include "ui/ControlHooks.h"
 #include "ui/JosekiBrowserApp.h"
 #include "ui/JosekiBrowserDialog.h"
-#include "ui/controls/ControlHooks.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     joseki::JosekiBrowserApp app;
     joseki::installControlHooks(app);
     app.dialogHooks.framePainted = [](const joseki::JosekiBrowserDialog& dialog) {
-        if (dialog.controller().engine.isLoaded()) {
+        if (dialog.controller().engine().isLoaded()) {
             std::fflush(stdout);
             std::_Exit(0);
         }

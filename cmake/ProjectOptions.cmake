@@ -35,23 +35,48 @@ if(JOSEKI_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# joseki_target_defaults(target): warnings and the GBK execution character set.
+# joseki_layer_includes(target folder): headers of `folder` are included as
+# "folder/Name.h", and the target sees no other folder of the tree; the layers
+# below it come with the targets it links, so no layer can include one above.
+# The include root holds a single link to the folder.
+function(joseki_layer_includes target folder)
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${root}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
+# joseki_target_defaults(target [GBK_SOURCES files...]): warnings and the GBK
+# execution character set. A layer that keeps its texts in one table names
+# that file as its GBK source, and only it is escaped; without the option
+# every source of the target is.
 function(joseki_target_defaults target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "GBK_SOURCES")
   target_compile_options(${target} PRIVATE ${JOSEKI_WARNING_FLAGS} ${JOSEKI_CHARSET_FLAGS})
   if(JOSEKI_ESCAPE_SOURCES)
-    joseki_escape_sources(${target})
+    joseki_escape_sources(${target} "${arg_GBK_SOURCES}")
   endif()
 endfunction()
 
-# Replaces the target's C++ sources by copies with GBK octal escapes.
-function(joseki_escape_sources target)
+# Replaces the target's C++ sources (or only those listed) by copies with GBK octal escapes.
+function(joseki_escape_sources target only)
   get_target_property(sources ${target} SOURCES)
   get_target_property(source_dir ${target} SOURCE_DIR)
   get_target_property(binary_dir ${target} BINARY_DIR)
   set(escaped "")
   foreach(source ${sources})
     get_filename_component(path ${source} ABSOLUTE BASE_DIR ${source_dir})
-    if(NOT path MATCHES "\\.cpp$" OR NOT EXISTS ${path})
+    set(listed TRUE)
+    if(only)
+      list(FIND only ${source} position)
+      if(position EQUAL -1)
+        set(listed FALSE)
+      endif()
+    endif()
+    if(NOT path MATCHES "\\.cpp$" OR NOT EXISTS ${path} OR NOT listed)
       list(APPEND escaped ${source})
       continue()
     endif()

@@ -1,19 +1,21 @@
 #include "core/JosekiEngine.h"
 
 #include "core/BookReplay.h"
+#include "core/CoreTexts.h"
 #include "core/MessageService.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace joseki {
 
 namespace {
 
-constexpr char kBadBranchInfo[] = "错误的分支信息";
-constexpr char kTooManyBranches[] = "太多选择的分支信息";
-constexpr char kIllegalStone[] = "非法的棋子";
+using coreTexts::kBadBranchInfo;
+using coreTexts::kIllegalStone;
+using coreTexts::kTooManyBranches;
 constexpr char kReportSeparator[] = ":\r\n";
 
 // Branch information entries: column, row, ':', label; separated by "][".
@@ -29,11 +31,11 @@ JosekiEngine::JosekiEngine(MessageService& messages) : messages_(messages)
     pathStack.assign(kPathStackCapacity, nullptr);
 }
 
-JosekiEngine::~JosekiEngine() { delete root; }
+JosekiEngine::~JosekiEngine() = default;
 
-void JosekiEngine::adoptRoot(VariationNode* newRoot)
+void JosekiEngine::adoptTree(NodeArena&& tree, VariationNode* newRoot)
 {
-    delete root;
+    tree_ = std::move(tree);
     root = newRoot;
     cursor = nullptr;
     lastChoice = nullptr;
@@ -138,7 +140,7 @@ void JosekiEngine::refreshPosition()
 void JosekiEngine::parseBranchLabels()
 {
     branchLabelCount = 0;
-    const char* info = cursor->branchInfo.get();
+    const char* info = cursor->branchInfo;
     if (info == nullptr || info[0] == '\0')
         return;
     const std::size_t length = std::strlen(info);
@@ -179,7 +181,7 @@ void JosekiEngine::listCandidates()
         candidates[slot] = {child->col, child->row};
         ++candidateCount;
         if (candidateCount > kBranchReportLimit) {
-            reportDataError(kTooManyBranches, cursor->branchInfo.get());
+            reportDataError(kTooManyBranches, cursor->branchInfo);
             return;
         }
     }

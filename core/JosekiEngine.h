@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BoardPosition.h"
+#include "core/NodeArena.h"
 #include "core/Point.h"
 #include "core/VariationNode.h"
 
@@ -62,16 +63,17 @@ public:
 
     MessageService& messages() { return messages_; }
 
-    // Takes ownership of a tree read elsewhere (the loader); frees any old one
-    // and leaves the cursor unset until resetToRoot.
-    void adoptRoot(VariationNode* newRoot);
-    bool isLoaded() const { return root != nullptr; }
+    // Takes a tree read elsewhere (the loader) with the arena that holds it;
+    // releases any old tree at once and leaves the cursor unset until resetToRoot.
+    void adoptTree(NodeArena&& tree, VariationNode* newRoot);
+    // A library text is held and its tree has been read.
+    bool isLoaded() const { return root != nullptr && textBuffer != nullptr; }
 
     // --- published fields ---
     std::unique_ptr<char[]> textBuffer;    // the library text, NUL-terminated
     std::size_t textBufferSize = 0;        // bytes allocated in textBuffer
     const char* readPos = nullptr;         // the reader's position in textBuffer
-    VariationNode* root = nullptr;         // owned
+    VariationNode* root = nullptr;         // held in tree_
     std::vector<VariationNode*> pathStack; // [0] = root, then every chosen child
     VariationNode* lastChoice = nullptr;
     std::int32_t pathDepth = 0;
@@ -94,6 +96,7 @@ private:
     void pushChoice(VariationNode* child);
 
     MessageService& messages_;
+    NodeArena tree_; // every node, mark and text of the tree from root
 };
 
 } // namespace joseki

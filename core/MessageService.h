@@ -33,6 +33,10 @@ public:
 
     // Shows a modal box with a GBK text and the given flags; returns the button pressed.
     virtual int showMessageBox(const std::string& gbkText, unsigned flags) = 0;
+    // Shows a modal box without owner that carries its own GBK caption and
+    // exactly the given flags, outside the application's style; returns the
+    // button pressed.
+    virtual int showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags) = 0;
 
     // Ends the process with the status. A recorder may return: callers must then
     // stop safely on their own (no further reading, no use of half-built data).

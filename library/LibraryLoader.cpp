@@ -2,12 +2,15 @@
 
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
+#include "core/NodeArena.h"
+#include "library/LibraryTexts.h"
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -42,10 +45,20 @@ const char* warnAboutStrayBackslashes(JosekiEngine& engine, const char* text)
     const char* afterLast = nullptr;
     for (const char* p = std::strchr(text, kBackslash); p != nullptr; p = std::strchr(p + 1, kBackslash)) {
         if (p[1] != kColon)
-            engine.reportDataError("提示转义符", p);
+            engine.reportDataError(libraryTexts::kStrayEscape, p);
         afterLast = p + 1;
     }
     return afterLast;
+}
+
+// A text buffer of `length` bytes and its terminator, uninitialised: every
+// byte is written before it is read.
+void makeTextBuffer(JosekiEngine& engine, std::size_t length)
+{
+    engine.textBufferSize = length + 1;
+    engine.textBuffer.reset(new char[engine.textBufferSize]);
+    engine.textBuffer[length] = '\0';
+    engine.readPos = engine.textBuffer.get();
 }
 
 // Reads the container at the end of the open file into a fresh text buffer,
@@ -83,14 +96,14 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
 {
     std::ifstream file(executablePath, std::ios::binary);
     if (!file.is_open()) {
-        engine.reportDataError("Error", std::string_view("装载定式库失败"));
+        engine.reportDataError("Error", std::string_view(libraryTexts::kLoadFailed));
         endAfterFatalReport(engine);
         return true;
     }
     file.seekg(0, std::ios::end);
     const std::streamoff fileLength = file.tellg();
     if (fileLength < static_cast<std::streamoff>(kMinimumExecutableLength)) {
-        engine.messages().showMessageBox("文件的长度太小，试运行plus.bat", mb::kOk);
+        engine.messages().showMessageBox(libraryTexts::kFileTooShort, mb::kOk);
         endAfterFatalReport(engine);
         return true;
     }
@@ -99,7 +112,7 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
 
     char* buffer = engine.textBuffer.get();
     if (std::memcmp(buffer, kContainerMagic, kMagicLength) != 0) {
-        engine.reportDataError("数据文件错误：", std::string_view());
+        engine.reportDataError(libraryTexts::kDataFileError, std::string_view());
         endAfterFatalReport(engine);
         return true;
     }
@@ -110,27 +123,64 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath)
     return true;
 }
 
+void setLibraryText(JosekiEngine& engine, std::string_view text)
+{
+    makeTextBuffer(engine, text.size());
+    text.copy(engine.textBuffer.get(), text.size());
+    engine.textBuffer[text.size()] = '\0';
+    engine.readPos = engine.textBuffer.get();
+}
+
+void loadLibraryText(JosekiEngine& engine, std::string_view text)
+{
+    setLibraryText(engine, text);
+    readLibraryText(engine);
+}
+
+std::optional<std::size_t> loadLibraryFile(JosekiEngine& engine, const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file.is_open())
+        return std::nullopt;
+    const std::streamoff length = file.tellg();
+    if (length < 0)
+        return std::nullopt;
+    file.seekg(0, std::ios::beg);
+    makeTextBuffer(engine, static_cast<std::size_t>(length));
+    // Read straight into the buffer: a second copy of a large text costs more
+    // in fresh pages than the reading itself.
+    if (!file.read(engine.textBuffer.get(), static_cast<std::streamsize>(length))) {
+        engine.textBuffer.reset();
+        engine.textBufferSize = 0;
+        engine.readPos = nullptr;
+        return std::nullopt;
+    }
+    readLibraryText(engine);
+    return static_cast<std::size_t>(length);
+}
+
 void readLibraryText(JosekiEngine& engine)
 {
     const char* text = engine.textBuffer.get();
     engine.readPos = text;
     const char* afterLastBackslash = warnAboutStrayBackslashes(engine, text);
 
-    SgfReader reader(engine);
+    // The tree is built in an arena of its own, which the engine takes only
+    // once the whole tree is read; on a fatal stop it goes in one release.
+    NodeArena tree;
+    SgfReader reader(engine, tree);
     reader.skipWhitespace();
     if (engine.readPos[0] != '(' || engine.readPos[1] != ';')
-        engine.reportDataError("错误的SGF：", afterLastBackslash != nullptr ? afterLastBackslash : text);
+        engine.reportDataError(libraryTexts::kBadSgf, afterLastBackslash != nullptr ? afterLastBackslash : text);
     // Read on as though "(;" stood there; a text shorter than two bytes has
     // nothing to step over past its terminator.
     for (int step = 0; step < 2 && *engine.readPos != '\0'; ++step)
         ++engine.readPos;
 
     VariationNode* root = reader.readSequence(nullptr);
-    if (reader.fatal() || root == nullptr) {
-        delete root;
+    if (reader.fatal() || root == nullptr)
         return;
-    }
-    engine.adoptRoot(root);
+    engine.adoptTree(std::move(tree), root);
     engine.resetToRoot();
 }
 

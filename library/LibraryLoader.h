@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace joseki {
 
@@ -28,5 +30,16 @@ bool loadJosekiLibrary(JosekiEngine& engine, const std::string& executablePath);
 // escape check, the "(;" check, reading and resetToRoot, exactly as at start.
 // Without a root (the reader gave none) the cursor is left unset.
 void readLibraryText(JosekiEngine& engine);
+
+// Puts a copy of the text into the engine's text buffer, NUL-terminated (the
+// text ends at its first zero byte, as a container's would), with the read
+// position at its start.
+void setLibraryText(JosekiEngine& engine, std::string_view text);
+// setLibraryText, then readLibraryText: a library read exactly as at start,
+// from a text rather than from the container.
+void loadLibraryText(JosekiEngine& engine, std::string_view text);
+// The same with the whole file as the text, read into the buffer directly.
+// Returns the file's length, or nothing (and reads nothing) when it cannot be read.
+std::optional<std::size_t> loadLibraryFile(JosekiEngine& engine, const std::string& path);
 
 } // namespace joseki

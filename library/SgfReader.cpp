@@ -2,7 +2,9 @@
 
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
+#include "core/NodeArena.h"
 #include "core/VariationNode.h"
+#include "library/LibraryTexts.h"
 
 #include <cstring>
 #include <string_view>
@@ -30,10 +32,10 @@ constexpr unsigned char kGbkTrailLast = 0xFE;
 constexpr unsigned char kGbkTrailGap = 0x7F;
 
 const char* const kMessageFileError = "sgf file err:";
-const char* const kMessageBadIdentifier = "未明的关键词";
-const char* const kMessageTooLong = "过长的内容";
-const char* const kMessageBadCoordinate = "错误的坐标值";
-const char* const kMessageUnknownIdentifier = "未知的关键词";
+const char* const kMessageBadIdentifier = libraryTexts::kBadIdentifier;
+const char* const kMessageTooLong = libraryTexts::kTooLong;
+const char* const kMessageBadCoordinate = libraryTexts::kBadCoordinate;
+const char* const kMessageUnknownIdentifier = libraryTexts::kUnknownIdentifier;
 const char* const kMessageFileData = "Error file data";
 
 bool isWhitespace(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
@@ -52,6 +54,9 @@ bool isGbkTrail(unsigned char c) { return c >= kGbkTrailFirst && c <= kGbkTrailL
 // that a 0x5C trail byte stays part of its character. Returns the new length.
 std::size_t unescapeColons(char* text, std::size_t length)
 {
+    // Most values hold no backslash at all, and then nothing changes.
+    if (length == 0 || std::memchr(text, kBackslash, length) == nullptr)
+        return length;
     std::size_t out = 0;
     std::size_t in = 0;
     while (in < length) {
@@ -106,14 +111,14 @@ bool isCoordinate(char c) { return c >= kFirstCoordinate && c <= kLastCoordinate
 } // namespace
 
 // One sequence being read: its nodes so far and the variations linked below
-// its last node. `first` owns everything the sequence has built.
+// its last node. Everything the sequence has built hangs from `first`.
 struct SgfReader::SequenceFrame {
     VariationNode* first = nullptr;
     VariationNode* last = nullptr;
     VariationNode* previousVariation = nullptr;
 };
 
-SgfReader::SgfReader(JosekiEngine& engine) : engine_(engine) { }
+SgfReader::SgfReader(JosekiEngine& engine, NodeArena& arena) : engine_(engine), arena_(arena) {}
 
 void SgfReader::skipWhitespace() { engine_.readPos = skipWhitespaceFrom(engine_.readPos); }
 
@@ -166,6 +171,7 @@ bool SgfReader::readProperty(char (&identifier)[kIdentifierBufferSize], char (&v
     }
     std::memcpy(identifier, start, identifierLength);
     identifier[identifierLength] = '\0';
+    identifierLength_ = identifierLength;
 
     std::size_t valueLength = static_cast<std::size_t>(close - open) - 1;
     if (valueLength > kValueLimit) {
@@ -201,12 +207,12 @@ bool SgfReader::readPoint(const char* value, std::uint8_t& col, std::uint8_t& ro
 
 void SgfReader::applyProperty(VariationNode& node, const char* identifierBytes, char* value)
 {
-    const std::string_view identifier(identifierBytes);
+    const std::string_view identifier(identifierBytes, identifierLength_);
     std::size_t length = valueLength_;
 
     if (identifier == "C" || identifier == "N") {
         length = unescapeColons(value, length);
-        (identifier == "C" ? node.comment : node.name) = makeText(value, length);
+        (identifier == "C" ? node.comment : node.name) = arena_.copyText(value, length);
     } else if (identifier == "B" || identifier == "W") {
         node.color = identifier[0];
         if (!readPoint(value, node.col, node.row)) {
@@ -215,20 +221,22 @@ void SgfReader::applyProperty(VariationNode& node, const char* identifierBytes, 
         }
     } else if (identifier == "LB") {
         length = removeLineBlanks(value, length);
-        node.branchInfo = makeText(value, length);
+        node.branchInfo = arena_.copyText(value, length);
     } else if (identifier == "AW") {
-        node.whiteSetup = makeText(value, length);
+        node.whiteSetup = arena_.copyText(value, length);
     } else if (identifier == "AB") {
-        node.blackSetup = makeText(value, length);
+        node.blackSetup = arena_.copyText(value, length);
     } else if (const int kind = markKind(identifier); kind != 0) {
         std::uint8_t col = kNoMove;
         std::uint8_t row = kNoMove;
         if (readPoint(value, col, row)) {
-            auto* mark = new NodeMark;
+            NodeMark* mark = arena_.newMark();
             mark->kind = kind;
             mark->col = col;
             mark->row = row;
-            node.appendMark(mark);
+            // Appended at the end, so the list keeps the file's order.
+            (lastMark_ == nullptr ? node.marks : lastMark_->next) = mark;
+            lastMark_ = mark;
         }
     } else if (!isDroppedIdentifier(identifier)) {
         engine_.reportDataError(kMessageUnknownIdentifier, identifier);
@@ -237,6 +245,7 @@ void SgfReader::applyProperty(VariationNode& node, const char* identifierBytes, 
 
 void SgfReader::readNode(VariationNode& node)
 {
+    lastMark_ = nullptr;
     skipWhitespace();
     node.col = kNoMove;
     node.row = kNoMove;
@@ -252,8 +261,8 @@ void SgfReader::readNode(VariationNode& node)
 void SgfReader::openSequence(std::vector<SequenceFrame>& frames, VariationNode* parent)
 {
     // The frame is on the stack before anything is read, so a fatal stop
-    // frees whatever this sequence has built so far.
-    auto* first = new VariationNode;
+    // drops whatever this sequence has built so far.
+    VariationNode* first = arena_.newNode();
     first->parent = parent;
     frames.push_back(SequenceFrame{first, first, nullptr});
     readNode(*first);
@@ -263,7 +272,7 @@ void SgfReader::openSequence(std::vector<SequenceFrame>& frames, VariationNode* 
     while (*engine_.readPos == kNodeStart) {
         ++engine_.readPos;
         SequenceFrame& frame = frames.back();
-        auto* node = new VariationNode;
+        VariationNode* node = arena_.newNode();
         node->parent = frame.last;
         frame.last->firstChild = node;
         frame.last = node;
@@ -300,9 +309,9 @@ VariationNode* SgfReader::readSequence(VariationNode* parent)
         if (*pos == kSequenceClose) {
             engine_.readPos = pos + 1;
         } else {
-            // A sequence that is not closed yields nothing; its nodes go.
+            // A sequence that is not closed yields nothing: its nodes are
+            // linked nowhere and go with the arena.
             engine_.reportDataError(kMessageFileData, pos);
-            delete finished;
             finished = nullptr;
         }
         frames.pop_back();
@@ -317,9 +326,7 @@ VariationNode* SgfReader::readSequence(VariationNode* parent)
             outer.previousVariation = finished;
         }
     }
-    // Fatal stop: nothing half-built survives.
-    for (SequenceFrame& frame : frames)
-        delete frame.first;
+    // Fatal stop: nothing half-built is handed out; the caller releases the arena.
     return nullptr;
 }
 

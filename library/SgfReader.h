@@ -7,6 +7,8 @@
 namespace joseki {
 
 class JosekiEngine;
+class NodeArena;
+struct NodeMark;
 struct VariationNode;
 
 inline constexpr std::size_t kIdentifierBufferSize = 3;
@@ -14,12 +16,13 @@ inline constexpr std::size_t kValueLimit = 1024;
 inline constexpr std::size_t kValueBufferSize = kValueLimit + 1;
 
 // Reader of the library's SGF dialect. It works at engine.readPos in
-// engine.textBuffer, only ever moving forward, and reports problems through
+// engine.textBuffer, only ever moving forward, takes every node, mark and
+// text from the arena it is given, and reports problems through
 // engine.reportDataError. Nesting is handled with an explicit stack, so no
 // input can exhaust the call stack.
 class SgfReader {
 public:
-    explicit SgfReader(JosekiEngine& engine);
+    SgfReader(JosekiEngine& engine, NodeArena& arena);
 
     // Moves readPos past spaces, CR, LF and tabs.
     void skipWhitespace();
@@ -29,7 +32,7 @@ public:
     // Reads the properties of one node into it.
     void readNode(VariationNode& node);
     // With readPos just past "(;": reads that sequence with all its variations
-    // and returns its first node (owned by the caller), or null when the
+    // and returns its first node (held in the arena), or null when the
     // sequence yields no node or reading ended fatally.
     VariationNode* readSequence(VariationNode* parent);
 
@@ -53,8 +56,11 @@ private:
     void openSequence(std::vector<SequenceFrame>& frames, VariationNode* parent);
 
     JosekiEngine& engine_;
+    NodeArena& arena_;
     bool fatal_ = false;
-    std::size_t valueLength_ = 0; // bytes in the value buffer after readProperty
+    std::size_t identifierLength_ = 0; // bytes in the identifier buffer after readProperty
+    std::size_t valueLength_ = 0;      // bytes in the value buffer after readProperty
+    NodeMark* lastMark_ = nullptr;     // the last mark of the node being read
 };
 
 } // namespace joseki

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds in Release and prints the benchmark table: loading the full-size
 # generated library against its floor and against a widely used JavaScript SGF
-# parser on the same text, navigation, trial undo, painting, and start-up of
-# the real executable to its first painted frame.
+# parser on the same text, navigation, trial undo, painting, start-up of the
+# real executable to its first painted frame, and the whole process of
+# joseki-pack stats on a large real-world tree against cat of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -11,7 +12,7 @@ command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOSEKI_BUILD_BENCH=ON \
   -DJOSEKI_BUILD_TESTS=OFF -DJOSEKI_BUILD_RESGEN=OFF >/dev/null
-cmake --build "$build" --target joseki-bench joseki-bench-library joseki-browser-startup-probe
+cmake --build "$build" --target joseki-bench joseki-bench-library joseki-browser-startup-probe joseki-pack
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,3 +34,4 @@ for _ in 1 2 3 4 5 6 7; do
 done
 
 node bench/report.js "$work/ours.json" "$work/peer.json" "${startups[@]}"
+bench/whole-process.sh "$build"

@@ -62,32 +62,27 @@ BoardPainter::BoardPainter(const PaintInput& input, QImage& target)
     painter_.setBrushOrigin(0, 0);
 }
 
-PaintResult BoardPainter::paintBoard(const PaintInput& input, QSize clientSize)
+QImage BoardPainter::paintBoard(const PaintInput& input, QSize clientSize)
 {
-    PaintResult result;
-    result.image = QImage(clientSize, QImage::Format_RGB32);
-    result.image.fill(kBackgroundColour);
-    result.boardTexture = BoardTextures::isValidIndex(input.boardTexture) ? input.boardTexture : 0;
-
-    BoardPainter painter(input, result.image);
-    painter.drawEmptyBoard(result.boardTexture);
-    const bool loaded = input.engine.root != nullptr && input.engine.textBuffer != nullptr;
-    if (!loaded)
-        return result;
-    if (input.trialMode != 0) {
+    QImage image(clientSize, QImage::Format_RGB32);
+    image.fill(kBackgroundColour);
+    BoardPainter painter(input, image);
+    painter.drawEmptyBoard(input.scene.boardTexture);
+    if (!input.scene.loaded)
+        return image;
+    if (input.scene.trialMode != 0) {
         painter.drawTrialPosition();
-        return result;
+        return image;
     }
     painter.drawBookPosition();
-    result.tenukiEnabled = painter.drawCandidateMarkers();
-    result.tenukiStateDecided = true;
-    return result;
+    painter.drawCandidateMarkers();
+    return image;
 }
 
 void BoardPainter::drawEmptyBoard(int texture)
 {
-    if (input_.trialMode != 0)
-        painter_.fillRect(toQRect(layout_.frameRect), kTrialBandColour);
+    if (input_.scene.trialMode != 0)
+        painter_.fillRect(toQRect(layout_.bandedBoardRect), kTrialBandColour);
     // The texture tiles from the client origin, not from the board's corner.
     const QImage& wood = BoardTextures::texture(texture);
     if (!wood.isNull())
@@ -95,7 +90,7 @@ void BoardPainter::drawEmptyBoard(int texture)
     drawBorder();
     drawGrid();
     drawStarPoints();
-    if (input_.showCoordinates != 0)
+    if (input_.scene.showCoordinates != 0)
         drawCoordinates();
 }
 
@@ -148,18 +143,18 @@ void BoardPainter::drawCoordinates()
 void BoardPainter::drawBookPosition()
 {
     painter_.setFont(input_.numberFont);
-    const JosekiEngine& engine = input_.engine;
+    const BoardScene& scene = input_.scene;
     for (int col = 0; col < kBoardSize; ++col) {
         for (int row = 0; row < kBoardSize; ++row) {
             const std::size_t index = indexOf(col, row);
-            const std::int8_t colour = engine.book.board[index];
-            const int number = engine.book.moveNumbers[index];
-            const bool numbered = input_.moveNumberMode != 0 && number + input_.moveNumberMode > engine.stoneCount;
+            const std::int8_t colour = scene.position.board[index];
+            const int number = scene.position.moveNumbers[index];
+            const bool numbered = scene.moveNumberMode != 0 && number + scene.moveNumberMode > scene.stoneCount;
             const QColor numberColour = !numbered ? QColor() : colour == kBlack ? kBookNumberOnBlack : kNumberOnWhite;
             if (colour == kBlack || colour == kWhite)
                 drawStone(col, row, colour, number, numberColour);
-            if (engine.labelBoard[index] != 0)
-                drawLabel(col, row, engine.labelBoard[index]);
+            if (scene.labelBoard[index] != 0)
+                drawLabel(col, row, scene.labelBoard[index]);
         }
     }
 }
@@ -167,7 +162,7 @@ void BoardPainter::drawBookPosition()
 void BoardPainter::drawTrialPosition()
 {
     painter_.setFont(input_.numberFont);
-    const BoardPosition& trial = input_.trial.position;
+    const BoardPosition& trial = input_.scene.position;
     for (int col = 0; col < kBoardSize; ++col) {
         for (int row = 0; row < kBoardSize; ++row) {
             const std::size_t index = indexOf(col, row);
@@ -181,23 +176,17 @@ void BoardPainter::drawTrialPosition()
     }
 }
 
-bool BoardPainter::drawCandidateMarkers()
+void BoardPainter::drawCandidateMarkers()
 {
-    const JosekiEngine& engine = input_.engine;
+    const BoardScene& scene = input_.scene;
     const int half = static_cast<int>(kCandidateHalfPerScale * layout_.layoutScale);
-    const int count = std::clamp(engine.candidateCount, 0, kBranchListCapacity);
-    bool tenuki = false;
-    for (int i = 0; i < count; ++i) {
-        const Point& p = engine.candidates[static_cast<std::size_t>(i)];
-        if (p.col == kNoMove && p.row == kNoMove) {
-            tenuki = true;
-            continue;
-        }
-        if (!onBoard(p.col, p.row) || engine.labelBoard[indexOf(p.col, p.row)] != 0)
+    for (int i = 0; i < scene.candidateCount; ++i) {
+        const Point& p = scene.candidates[static_cast<std::size_t>(i)];
+        // No square for a tenuki, anywhere off the board or under a label.
+        if (!onBoard(p.col, p.row) || scene.labelBoard[indexOf(p.col, p.row)] != 0)
             continue;
         painter_.fillRect(centreX(p.col) - half, centreY(p.row) - half, 2 * half, 2 * half, kCandidateColour);
     }
-    return tenuki;
 }
 
 void BoardPainter::drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour)

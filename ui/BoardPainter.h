@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/JosekiEngine.h"
-#include "core/TrialBoard.h"
-#include "ui/LayoutMath.h"
+#include "ui/controller/BoardScene.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QColor>
 #include <QFont>
@@ -17,23 +16,10 @@ namespace joseki {
 
 // Everything one frame of the board is drawn from. The painter only reads it.
 struct PaintInput {
-    const JosekiEngine& engine;
-    const TrialBoard& trial;
-    int moveNumberMode = 0;  // the last k stones are numbered; 0 none, 1000 all
-    int showCoordinates = 0; // letters along the top, numbers down the right
-    int boardTexture = 0;    // 0..2; anything else is taken as 0
-    int trialMode = 0;       // draw the trial board instead of the book
+    const BoardScene& scene;
     const Layout& layout;
     const QFont& numberFont;
     const QFont& coordinateFont;
-};
-
-// One frame and what the window must take over from it.
-struct PaintResult {
-    QImage image;                    // the whole client area, Format_RGB32
-    int boardTexture = 0;            // the texture index normalised to 0..2
-    bool tenukiStateDecided = false; // a book position was painted: apply tenukiEnabled
-    bool tenukiEnabled = false;      // a tenuki continuation exists
 };
 
 // Draws the board area of the main window: background, wood, border, grid,
@@ -41,8 +27,8 @@ struct PaintResult {
 // candidate squares, or the trial position. Used for one frame at a time.
 class BoardPainter {
 public:
-    // Paints a frame of clientSize from `input`.
-    static PaintResult paintBoard(const PaintInput& input, QSize clientSize);
+    // Paints a frame of clientSize from `input`: the whole client area, Format_RGB32.
+    static QImage paintBoard(const PaintInput& input, QSize clientSize);
 
 private:
     BoardPainter(const PaintInput& input, QImage& target);
@@ -54,8 +40,8 @@ private:
     void drawCoordinates();
     void drawBookPosition();
     void drawTrialPosition();
-    // Candidate squares after the stones; returns whether a tenuki continues.
-    bool drawCandidateMarkers();
+    // Candidate squares after the stones; a tenuki candidate draws nothing.
+    void drawCandidateMarkers();
     // Draws the stone image centred on (col,row) and, when numberColour is
     // valid, the move number over it.
     void drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour);

@@ -1,10 +1,10 @@
 #include "ui/DialogTemplate.h"
 
-#include "ui/ControlIds.h"
 #include "ui/GbkText.h"
-#include "ui/LayoutMath.h"
 #include "ui/TriStateButton.h"
 #include "ui/UpDownControl.h"
+#include "ui/controller/ControlIds.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -159,11 +159,6 @@ constexpr int kClosedListHeightUnits = 13;
 std::span<const ControlTemplate> DialogTemplate::controls() { return kControls; }
 
 std::string DialogTemplate::caption() { return kCaption; }
-
-std::vector<std::string> DialogTemplate::moveNumberEntries()
-{
-    return {kMoveNumberEntries.begin(), kMoveNumberEntries.end()};
-}
 
 QWidget* DialogTemplate::createControl(const ControlTemplate& control, QWidget* parent)
 {

@@ -4,7 +4,6 @@
 
 #include <span>
 #include <string>
-#include <vector>
 
 class QWidget;
 
@@ -52,8 +51,6 @@ public:
     static std::span<const ControlTemplate> controls();
     // The window caption (GBK).
     static std::string caption();
-    // The entries of the move-number list, in list order (GBK).
-    static std::vector<std::string> moveNumberEntries();
 
     // Creates the widget for a control at its template place, with its caption,
     // visibility, enabled state and the property "controlId".

@@ -59,11 +59,6 @@ bool JosekiBrowserApp::startApplication()
     return false;
 }
 
-int JosekiBrowserApp::showAppMessageBox(const std::string& gbkText, unsigned flags)
-{
-    return messages_.showMessageBox(gbkText, flags);
-}
-
 bool JosekiBrowserApp::preTranslate(QObject* target, QEvent* event)
 {
     if (!relayToSplash || !isKeyOrButtonPress(event->type()))

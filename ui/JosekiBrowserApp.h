@@ -7,7 +7,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <string>
 
 namespace joseki {
 
@@ -31,10 +30,9 @@ public:
     // modally and returns false when it has ended.
     bool startApplication();
 
-    // Every message box of the program: fixed caption, top-most, information
-    // icon for a plain OK box; owned by the main window while it exists.
-    int showAppMessageBox(const std::string& gbkText, unsigned flags);
-    // The door to boxes and process exit handed to everything below the window.
+    // The door to boxes and process exit handed to everything below the
+    // window: fixed caption, top-most, information icon for a plain OK box;
+    // owned by the main window while it exists.
     MessageService& messageService() { return messages_; }
 
     // Offers key and mouse-button presses to the splash relay first; true when

@@ -4,8 +4,8 @@
 #include "ui/BoardPainter.h"
 #include "ui/DialogResources.h"
 #include "ui/DialogTemplate.h"
+#include "ui/FontWithCellHeight.h"
 #include "ui/GbkText.h"
-#include "ui/GdiFont.h"
 #include "ui/TriStateButton.h"
 #include "ui/UpDownControl.h"
 
@@ -23,11 +23,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QTimerEvent>
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -80,7 +78,8 @@ void colourPanel(QWidget* widget)
 
 JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load,
                                          DialogHooks hooks, QWidget* parent)
-    : QDialog(parent), hooks_(std::move(hooks)), messages_(messages), controller_(*this, messages, std::move(load))
+    : QDialog(parent), hooks_(std::move(hooks)), messages_(messages),
+      controller_(*this, pump_, messages, std::move(load))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -93,8 +92,8 @@ JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserContro
     connectCommands();
     initialiseDialog();
 
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { sessionEnding_ = true; });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { pump_.endSession(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { pump_.endSession(); });
     if (QScreen* screen = currentScreen()) {
         connect(screen, &QScreen::geometryChanged, this, [this] { computeLayout(true); });
         connect(screen, &QScreen::availableGeometryChanged, this, [this] { computeLayout(true); });
@@ -158,8 +157,8 @@ void JosekiBrowserDialog::connectCommands()
 
 void JosekiBrowserDialog::initialiseDialog()
 {
-    writeExchangedValues(
-        ExchangedValues{controller_.autoPlaySpeed, controller_.showCoordinates, controller_.boardTexture});
+    const DisplayState& display = controller_.display();
+    writeControlValues(ControlValues{display.autoPlaySpeed, display.showCoordinates, display.boardTexture});
     // The acknowledgement entry lives in the background's context menu here
     // (and in the system menu on Windows, added once the window exists).
     setWindowIcon(DialogResources::appIcon());
@@ -192,10 +191,9 @@ void JosekiBrowserDialog::computeLayout(bool resize)
     if (screen == nullptr)
         return;
     layout_ = joseki::computeLayout(screen->availableGeometry().height(), screen->geometry().height());
-    controller_.frameRect = layout_.frameRect;
     const QString face = QString::fromLatin1(kNumberFace);
-    coordinateFont_ = makeGdiFont(face, layout_.coordinateFontHeight, kCoordinateWeight);
-    numberFont_ = makeGdiFont(face, layout_.numberFontHeight, kNumberWeight);
+    coordinateFont_ = fontWithCellHeight(face, layout_.coordinateFontHeight, kCoordinateWeight);
+    numberFont_ = fontWithCellHeight(face, layout_.numberFontHeight, kNumberWeight);
     if (resize)
         applyExpectedSize();
 }
@@ -305,21 +303,10 @@ void JosekiBrowserDialog::paintEvent(QPaintEvent*)
         scheduleSizeFix();
         return;
     }
-    const PaintInput input{controller_.engine,
-                           controller_.trialBoard,
-                           controller_.moveNumberMode,
-                           controller_.showCoordinates,
-                           controller_.boardTexture,
-                           controller_.trialMode,
-                           layout_,
-                           numberFont_,
-                           coordinateFont_};
-    const PaintResult frame = BoardPainter::paintBoard(input, size());
-    controller_.boardTexture = frame.boardTexture;
-    if (frame.tenukiStateDecided)
-        enableControl(kTenukiButton, frame.tenukiEnabled);
+    const BoardScene scene = controller_.beginPaint();
+    const QImage frame = BoardPainter::paintBoard(PaintInput{scene, layout_, numberFont_, coordinateFont_}, size());
     QPainter painter(this);
-    painter.drawImage(0, 0, frame.image);
+    painter.drawImage(0, 0, frame);
     painter.end();
     if (hooks_.framePainted)
         hooks_.framePainted(*this);
@@ -534,9 +521,10 @@ int JosekiBrowserDialog::selectComboEntry(const std::string& gbkPrefix)
     return -1;
 }
 
-void JosekiBrowserDialog::invalidateRect(const Rect& rect)
+void JosekiBrowserDialog::invalidateBoard()
 {
-    update(QRect(rect.left, rect.top, rect.width(), rect.height()));
+    const Rect& band = layout_.bandedBoardRect;
+    update(QRect(band.left, band.top, band.width(), band.height()));
 }
 
 void JosekiBrowserDialog::invalidateAll() { update(); }
@@ -547,7 +535,7 @@ void JosekiBrowserDialog::showWindow()
         show();
 }
 
-void JosekiBrowserDialog::writeExchangedValues(const ExchangedValues& values)
+void JosekiBrowserDialog::writeControlValues(const ControlValues& values)
 {
     lastWritten_ = values;
     static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->setText(QString::number(values.autoPlaySpeed));
@@ -556,9 +544,9 @@ void JosekiBrowserDialog::writeExchangedValues(const ExchangedValues& values)
     static_cast<TriStateButton*>(controlWidget(kTextureButton))->setState(values.boardTexture);
 }
 
-ExchangedValues JosekiBrowserDialog::readExchangedValues()
+ControlValues JosekiBrowserDialog::readControlValues()
 {
-    ExchangedValues values = lastWritten_;
+    ControlValues values = lastWritten_;
     bool ok = false;
     const int speed = static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->text().trimmed().toInt(&ok);
     if (ok)
@@ -581,23 +569,6 @@ void JosekiBrowserDialog::endBusyCursor()
         return;
     QApplication::restoreOverrideCursor();
     --busyDepth_;
-}
-
-bool JosekiBrowserDialog::dispatchPendingMessages()
-{
-    if (sessionEnding_)
-        return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return !sessionEnding_;
-}
-
-void JosekiBrowserDialog::sleepMs(int ms) { QThread::msleep(static_cast<unsigned long>(std::max(ms, 0))); }
-
-std::uint32_t JosekiBrowserDialog::tickCount()
-{
-    const auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count();
-    return static_cast<std::uint32_t>(ms);
 }
 
 } // namespace joseki

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/BrowserController.h"
-#include "ui/BrowserView.h"
-#include "ui/ControlIds.h"
-#include "ui/LayoutMath.h"
+#include "ui/QtMessagePump.h"
+#include "ui/controller/BrowserController.h"
+#include "ui/controller/BrowserView.h"
+#include "ui/controller/ControlIds.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -84,16 +85,13 @@ public:
     void setControlCaption(int controlId, const std::string& gbkText) override;
     void enableControl(int controlId, bool enabled) override;
     int selectComboEntry(const std::string& gbkPrefix) override;
-    void invalidateRect(const Rect& rect) override;
+    void invalidateBoard() override;
     void invalidateAll() override;
     void showWindow() override;
-    void writeExchangedValues(const ExchangedValues& values) override;
-    ExchangedValues readExchangedValues() override;
+    void writeControlValues(const ControlValues& values) override;
+    ControlValues readControlValues() override;
     void beginBusyCursor() override;
     void endBusyCursor() override;
-    bool dispatchPendingMessages() override;
-    void sleepMs(int ms) override;
-    std::uint32_t tickCount() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -128,13 +126,14 @@ private:
 
     DialogHooks hooks_;
     MessageService& messages_;
+    QtMessagePump pump_;
     BrowserController controller_;
     Layout layout_;
     QFont numberFont_;
     QFont coordinateFont_;
     std::map<int, QWidget*> controls_;
     std::array<Rect, kControlIdSlots> templateRects_{};
-    ExchangedValues lastWritten_{};
+    ControlValues lastWritten_{};
     int startupTimer_ = 0;
     int busyDepth_ = 0;
     bool splashShown_ = false;
@@ -142,7 +141,6 @@ private:
     bool boardCursorShown_ = false;
     bool questionOpen_ = false;
     bool closePending_ = false;
-    bool sessionEnding_ = false;
 };
 
 } // namespace joseki

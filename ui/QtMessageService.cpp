@@ -108,14 +108,31 @@ QMessageBox* QtMessageService::buildBox(const std::string& gbkText, unsigned fla
     return box;
 }
 
+namespace {
+
+// Runs the box modally; the platform answer of the button pressed.
+int runBox(QMessageBox& box)
+{
+    box.exec();
+    auto* clicked = box.clickedButton();
+    if (clicked == nullptr)
+        return mb::kIdCancel;
+    return QtMessageService::answerFor(box.standardButton(clicked));
+}
+
+} // namespace
+
 int QtMessageService::showMessageBox(const std::string& gbkText, unsigned flags)
 {
     const std::unique_ptr<QMessageBox> box(buildBox(gbkText, flags, owner_.data()));
-    box->exec();
-    auto* clicked = box->clickedButton();
-    if (clicked == nullptr)
-        return mb::kIdCancel;
-    return answerFor(box->standardButton(clicked));
+    return runBox(*box);
+}
+
+int QtMessageService::showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)
+{
+    QMessageBox box(iconFor(flags), gbkToQString(gbkCaption), gbkToQString(gbkText), buttonsFor(flags));
+    box.setTextFormat(Qt::PlainText);
+    return runBox(box);
 }
 
 void QtMessageService::exitProcess(int status)

@@ -17,10 +17,11 @@ class QtMessageService : public MessageService {
 public:
     // The window that owns the boxes; a box shown after it is gone has no owner.
     void setOwner(QWidget* owner) { owner_ = owner; }
-    QWidget* owner() const { return owner_; }
 
     // Shows the box modally and returns the platform answer (mb::kIdOk, ...).
     int showMessageBox(const std::string& gbkText, unsigned flags) override;
+    // A box without owner, with the caller's caption and flags as they are.
+    int showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags) override;
     // Flushes the standard streams and ends the process at once with the status,
     // also from inside nested event loops.
     [[noreturn]] void exitProcess(int status) override;

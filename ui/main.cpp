@@ -1,5 +1,5 @@
+#include "ui/ControlHooks.h"
 #include "ui/JosekiBrowserApp.h"
-#include "ui/controls/ControlHooks.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "tests/controller/ControllerFixture.h"
 
-#include "ui/ControlIds.h"
+#include "ui/controller/ControlIds.h"
 
 #include <cstdint>
 #include <vector>
@@ -39,13 +39,13 @@ protected:
     }
 
     // Cursor's move as (col,row).
-    Point cursorPoint() const { return {controller.engine.cursor->col, controller.engine.cursor->row}; }
+    Point cursorPoint() const { return {controller.engine().cursor->col, controller.engine().cursor->row}; }
 
     // The scripted action runs once, on the first dispatch of the first pause.
     void onFirstPause(std::function<void()> action)
     {
         view.onDispatch = [this, action, done = false](int) mutable {
-            if (!done && controller.engine.stoneCount >= 1) {
+            if (!done && controller.engine().stoneCount >= 1) {
                 done = true;
                 action();
             }
@@ -66,11 +66,11 @@ TEST_F(AutoPlayTest, StopsAtBranchWithSpeedPauses)
         view.invalidateTicks.clear();
         view.controls.autoPlaySpeed = c.speed;
         controller.onAutoPlay();
-        EXPECT_EQ(controller.engine.stoneCount, 4); // A, B, C, then D branches
-        EXPECT_EQ(controller.engine.candidateCount, 2);
+        EXPECT_EQ(controller.engine().stoneCount, 4); // A, B, C, then D branches
+        EXPECT_EQ(controller.engine().candidateCount, 2);
         // Four steps with a pause after each, then the final refresh.
         EXPECT_EQ(view.pausesBetweenRefreshes(), std::vector<std::uint32_t>(4, c.pause));
-        EXPECT_EQ(controller.autoPlaySpeed, c.speed);
+        EXPECT_EQ(controller.display().autoPlaySpeed, c.speed);
         EXPECT_FALSE(controller.autoPlayRunning());
     }
     EXPECT_EQ(view.busyBegins, 3);
@@ -84,8 +84,8 @@ TEST_F(AutoPlayTest, StopsAtLeaf)
     controller.choosePoint(kPointE1.col, kPointE1.row);
     view.invalidateTicks.clear();
     controller.onAutoPlay();
-    EXPECT_EQ(controller.engine.cursor->firstChild, nullptr);
-    EXPECT_EQ(controller.engine.stoneCount, 6);
+    EXPECT_EQ(controller.engine().cursor->firstChild, nullptr);
+    EXPECT_EQ(controller.engine().stoneCount, 6);
     EXPECT_EQ(view.pausesBetweenRefreshes(), std::vector<std::uint32_t>{1565});
     EXPECT_EQ(view.busyEnds, 1);
 }
@@ -106,7 +106,7 @@ TEST_F(AutoPlayTest, SpeedChangeShortensFollowingPauses)
     onFirstPause([this] { view.controls.autoPlaySpeed = 10; });
     controller.onAutoPlay();
     EXPECT_EQ(view.pausesBetweenRefreshes(), (std::vector<std::uint32_t>{1565, 1106, 1106, 1106}));
-    EXPECT_EQ(controller.autoPlaySpeed, 10);
+    EXPECT_EQ(controller.display().autoPlaySpeed, 10);
 }
 
 TEST_F(AutoPlayTest, ContinuesFromCursorLeftByCommand)
@@ -114,7 +114,7 @@ TEST_F(AutoPlayTest, ContinuesFromCursorLeftByCommand)
     // 收子 during the first pause: the loop starts over from the root.
     onFirstPause([this] { controller.onCollectStones(); });
     controller.onAutoPlay();
-    EXPECT_EQ(controller.engine.stoneCount, 4);
+    EXPECT_EQ(controller.engine().stoneCount, 4);
     // A, then the collect's refresh, then A, B, C, D and the final refresh.
     EXPECT_EQ(view.invalidateTicks.size(), 7u);
 }
@@ -124,7 +124,7 @@ TEST_F(AutoPlayTest, ClickAtBranchDuringPauseIsFollowed)
     // The loop reaches the branch point D; a click during its pause chooses E2,
     // and the loop carries on down that line.
     view.onDispatch = [this, done = false](int) mutable {
-        if (!done && controller.engine.candidateCount == 2) {
+        if (!done && controller.engine().candidateCount == 2) {
             done = true;
             controller.choosePoint(kPointE2.col, kPointE2.row);
         }
@@ -132,7 +132,7 @@ TEST_F(AutoPlayTest, ClickAtBranchDuringPauseIsFollowed)
     };
     controller.onAutoPlay();
     // E2, the tenuki G and H: the line ran to its end.
-    EXPECT_EQ(controller.engine.stoneCount, 6);
+    EXPECT_EQ(controller.engine().stoneCount, 6);
     EXPECT_EQ(cursorPoint(), (Point{10, 10}));
 }
 
@@ -146,8 +146,8 @@ TEST_F(AutoPlayTest, SecondAutoPlayRunsToItsStopAndOuterEnds)
     controller.onAutoPlay();
     EXPECT_EQ(depthSeen, 1); // the outer loop was still running
     EXPECT_FALSE(controller.autoPlayRunning());
-    EXPECT_EQ(controller.engine.stoneCount, 4);
-    EXPECT_EQ(controller.engine.candidateCount, 2);
+    EXPECT_EQ(controller.engine().stoneCount, 4);
+    EXPECT_EQ(controller.engine().candidateCount, 2);
     EXPECT_EQ(view.busyBegins, 2);
     EXPECT_EQ(view.busyEnds, 2);
 }
@@ -160,7 +160,7 @@ TEST_F(AutoPlayTest, StopRequestLeavesWithoutTouchingView)
     });
     controller.onAutoPlay();
     EXPECT_EQ(view.callsWhileClosed, 0);
-    EXPECT_EQ(controller.engine.stoneCount, 1);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
     EXPECT_FALSE(controller.autoPlayRunning());
     EXPECT_EQ(view.busyEnds, 1);
     EXPECT_TRUE(controller.stopRequested());
@@ -168,7 +168,7 @@ TEST_F(AutoPlayTest, StopRequestLeavesWithoutTouchingView)
     controller.onNext();
     controller.onAutoPlay();
     controller.choosePoint(5, 2);
-    EXPECT_EQ(controller.engine.stoneCount, 1);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
     EXPECT_EQ(view.callsWhileClosed, 0);
 }
 
@@ -188,17 +188,17 @@ TEST_F(AutoPlayTest, StopRequestInNestedAutoPlayEndsBothLoops)
     controller.onAutoPlay();
     EXPECT_EQ(view.callsWhileClosed, 0);
     EXPECT_FALSE(controller.autoPlayRunning());
-    EXPECT_EQ(controller.engine.stoneCount, 2);
+    EXPECT_EQ(controller.engine().stoneCount, 2);
     EXPECT_EQ(view.busyBegins, 2);
     EXPECT_EQ(view.busyEnds, 2);
 }
 
 TEST_F(AutoPlayTest, SessionEndDuringPauseExitsAndStops)
 {
-    view.onDispatch = [this](int) { return controller.engine.stoneCount < 2; };
+    view.onDispatch = [this](int) { return controller.engine().stoneCount < 2; };
     controller.onAutoPlay();
     EXPECT_EQ(messages.exits, std::vector<int>{kEndSessionExitStatus});
-    EXPECT_EQ(controller.engine.stoneCount, 2);
+    EXPECT_EQ(controller.engine().stoneCount, 2);
     EXPECT_FALSE(controller.autoPlayRunning());
     EXPECT_EQ(view.busyEnds, 1);
     // Nothing is dispatched or drawn after the session ended.
@@ -219,7 +219,59 @@ TEST_F(AutoPlayTest, ReadsControlsBeforeEveryStep)
     EXPECT_EQ(reads, 5); // four steps and the check that stops at D
 }
 
-class WaitTest : public ControllerTest { };
+TEST_F(AutoPlayTest, TrialStartedInAPauseEndsAutoPlayAndTrialEndReturnsThere)
+{
+    const VariationNode* trialCursor = nullptr;
+    onFirstPause([this, &trialCursor] {
+        trialCursor = controller.engine().cursor;
+        controller.onTrialStart();
+    });
+    controller.onAutoPlay();
+    EXPECT_FALSE(controller.autoPlayRunning());
+    EXPECT_EQ(view.busyEnds, 1);
+    // A was played; nothing more once trial play began.
+    ASSERT_NE(trialCursor, nullptr);
+    EXPECT_EQ(controller.engine().cursor, trialCursor);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
+    EXPECT_EQ(controller.display().trialMode, 1);
+    // The pause in which trial play began ran to its end before the loop left:
+    // refreshes after A, at the trial start, and when the loop ended.
+    EXPECT_EQ(view.pausesBetweenRefreshes(), (std::vector<std::uint32_t>{0, 1565}));
+
+    const Stones trialStart = controller.trialBoard().startBoard;
+    controller.choosePoint(10, 10);
+    controller.onTrialEnd();
+    EXPECT_EQ(controller.engine().cursor, trialCursor);
+    EXPECT_EQ(controller.engine().book.board, trialStart);
+    EXPECT_EQ(controller.engine().stoneCount, 1);
+
+    // The next auto-play runs as usual.
+    controller.onAutoPlay();
+    EXPECT_EQ(controller.engine().stoneCount, 4);
+}
+
+TEST_F(AutoPlayTest, TrialStartedInANestedPauseEndsBothLoops)
+{
+    view.onDispatch = [this, nested = false, started = false](int) mutable {
+        if (!nested) {
+            nested = true;
+            controller.onAutoPlay();
+        } else if (!started) {
+            started = true;
+            controller.onTrialStart();
+        }
+        return true;
+    };
+    controller.onAutoPlay();
+    EXPECT_FALSE(controller.autoPlayRunning());
+    // The outer loop played A, the nested one B; then trial play began.
+    EXPECT_EQ(controller.engine().stoneCount, 2);
+    EXPECT_EQ(controller.trialBoard().baseStoneCount, 2);
+    EXPECT_EQ(view.busyBegins, 2);
+    EXPECT_EQ(view.busyEnds, 2);
+}
+
+class WaitTest : public ControllerTest {};
 
 TEST_F(WaitTest, ShortWaitSleepsOnceBetweenTwoPumps)
 {

@@ -1,6 +1,7 @@
 #include "tests/controller/ControllerFixture.h"
 
-#include "ui/ControlIds.h"
+#include "tests/support/SystemTexts.h"
+#include "ui/controller/ControlIds.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,12 +12,7 @@
 namespace joseki::test {
 namespace {
 
-const std::string kWelcome = "\r\n\r\n欢迎使用Kavo围棋定式大全4.0";
-const std::string kTrialNotice = "您正在试下研讨状态";
-const std::string kTrialCaption = "试 下";
-const std::string kTrialAgainCaption = "重新试下";
-const std::string kSeveralBranches = "有多个分支,请在棋盘上选择";
-const std::string kHelp = "欢迎有兴趣的朋友帮助我制作帮助、图标或界面美化，或提出建议，谢谢！";
+using namespace texts;
 
 // Enabled states and captions that refreshControls sets.
 struct Controls {
@@ -48,20 +44,20 @@ TEST_F(ControllerTest, InitialiseWritesSpeedFiveAndOptions)
     EXPECT_EQ(view.written[0].autoPlaySpeed, 5);
     EXPECT_EQ(view.written[0].showCoordinates, 1);
     EXPECT_EQ(view.written[0].boardTexture, 0);
-    EXPECT_EQ(controller.autoPlaySpeed, 5);
+    EXPECT_EQ(controller.display().autoPlaySpeed, 5);
 }
 
 TEST_F(ControllerTest, StartupShowsRootWithWelcomeText)
 {
     const Rect frame{10, 20, 300, 310};
-    controller.frameRect = frame;
+    view.boardFrame = frame;
     startUp();
 
-    EXPECT_TRUE(controller.loaded);
-    EXPECT_EQ(controller.engine.cursor, controller.engine.root);
-    EXPECT_EQ(controller.engine.stoneCount, 0);
-    EXPECT_EQ(controller.moveNumberMode, 5);
-    EXPECT_EQ(view.comboSelections, std::vector<std::string>{"最后5手"});
+    EXPECT_TRUE(controller.loaded());
+    EXPECT_EQ(controller.engine().cursor, controller.engine().root);
+    EXPECT_EQ(controller.engine().stoneCount, 0);
+    EXPECT_EQ(controller.display().moveNumberMode, 5);
+    EXPECT_EQ(view.comboSelections, std::vector<std::string>{kDefaultMoveNumberEntry});
     EXPECT_EQ(view.commentText, kWelcome); // the root has no text
     EXPECT_EQ(view.showCount, 1);
     EXPECT_EQ(view.invalidateAllCount, 1);
@@ -79,16 +75,15 @@ TEST_F(ControllerTest, StartupShowsRootWithWelcomeText)
 TEST_F(ControllerTest, StartupRunsOnce)
 {
     int loads = 0;
-    BrowserController once(view, messages, [&loads](JosekiEngine& engine) {
+    BrowserController once(view, view, messages, [&loads](JosekiEngine& engine) {
         ++loads;
-        engine.adoptRoot(buildBrowsingTree());
-        engine.resetToRoot();
+        loadLibraryText(engine, kBrowsingLibrary);
     });
     once.completeStartup();
     once.onNext();
     once.completeStartup();
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(once.engine.stoneCount, 1);
+    EXPECT_EQ(once.engine().stoneCount, 1);
 }
 
 // One command after another from start-up, with what the window shows after each.
@@ -151,7 +146,7 @@ TEST_F(ControllerTest, CommandsUpdateControlsAndComment)
         step.command(controller);
         SCOPED_TRACE(step.name);
         EXPECT_EQ(view.invalidatedRects.size() - refreshesBefore, step.refreshes ? 1u : 0u);
-        EXPECT_EQ(controller.engine.stoneCount, step.stoneCount);
+        EXPECT_EQ(controller.engine().stoneCount, step.stoneCount);
         EXPECT_EQ(view.commentText, step.comment);
         expectControls(view, step.controls, step.name);
         EXPECT_EQ(static_cast<int>(messages.boxes.size()), step.boxes);
@@ -170,72 +165,33 @@ TEST_F(ControllerTest, UpBranchReturnsToChosenVariation)
     controller.choosePoint(kPointE1.col, kPointE1.row);
     controller.onNext();
     controller.onUpBranch();
-    ASSERT_NE(controller.engine.cursor, nullptr);
-    EXPECT_EQ(controller.engine.cursor->col, kPointE1.col);
-    EXPECT_EQ(controller.engine.cursor->row, kPointE1.row);
+    ASSERT_NE(controller.engine().cursor, nullptr);
+    EXPECT_EQ(controller.engine().cursor->col, kPointE1.col);
+    EXPECT_EQ(controller.engine().cursor->row, kPointE1.row);
     controller.onUpBranch();
-    EXPECT_EQ(controller.engine.cursor, controller.engine.root);
+    EXPECT_EQ(controller.engine().cursor, controller.engine().root);
 }
 
 // The auto-play group needs trial play off and the next two moves forced.
 struct GroupCase {
     const char* name;
-    VariationNode* (*tree)();
+    const char* library;
     bool enabled;
 };
-
-VariationNode* twoForcedMoves()
-{
-    auto* root = new VariationNode;
-    addChild(addChild(root, 'B', 3, 3), 'W', 4, 4);
-    return root;
-}
-
-VariationNode* forcedThenBranch()
-{
-    auto* root = new VariationNode;
-    VariationNode* a = addChild(root, 'B', 3, 3);
-    addChild(a, 'W', 4, 4);
-    addChild(a, 'W', 5, 5);
-    return root;
-}
-
-VariationNode* singleLeaf()
-{
-    auto* root = new VariationNode;
-    addChild(root, 'B', 3, 3);
-    return root;
-}
-
-VariationNode* branchAtRoot()
-{
-    auto* root = new VariationNode;
-    addChild(addChild(root, 'B', 3, 3), 'W', 4, 4);
-    addChild(root, 'B', 15, 3);
-    return root;
-}
-
-VariationNode* tenukiThenMove()
-{
-    auto* root = new VariationNode;
-    addChild(addChild(root, 'B', kNoMove, kNoMove), 'W', 4, 4);
-    return root;
-}
 
 TEST(AutoPlayGroupTest, EnabledOnlyWhenNextTwoMovesAreForced)
 {
     const GroupCase cases[] = {
-        {"two forced moves", &twoForcedMoves, true},   {"forced move then a branch", &forcedThenBranch, false},
-        {"a single leaf", &singleLeaf, false},         {"a branch at the root", &branchAtRoot, false},
-        {"tenuki then a move", &tenukiThenMove, true},
+        {"two forced moves", "(;;B[dd];W[ee])", true},
+        {"forced move then a branch", "(;;B[dd](;W[ee])(;W[ff]))", false},
+        {"a single leaf", "(;;B[dd])", false},
+        {"a branch at the root", "(;(;B[dd];W[ee])(;B[pd]))", false},
+        {"tenuki then a move", "(;;B[tt];W[ee])", true},
     };
     for (const GroupCase& c : cases) {
         FakeBrowserView view;
         RecordingMessageService messages;
-        BrowserController controller(view, messages, [&c](JosekiEngine& engine) {
-            engine.adoptRoot(c.tree());
-            engine.resetToRoot();
-        });
+        BrowserController controller(view, view, messages, libraryLoad(c.library));
         controller.completeStartup();
         SCOPED_TRACE(c.name);
         EXPECT_EQ(view.enabled.at(kAutoPlayButton), c.enabled);
@@ -248,50 +204,50 @@ TEST_F(ControllerTest, TrialStartRestartAndEnd)
 {
     startUp();
     walkToBranch(); // D: four book stones, black plays the next
-    const auto bookBoard = controller.engine.book.board;
-    const VariationNode* cursor = controller.engine.cursor;
+    const auto bookBoard = controller.engine().book.board;
+    const VariationNode* cursor = controller.engine().cursor;
 
     controller.onTrialStart();
-    EXPECT_EQ(controller.trialMode, 1);
-    EXPECT_EQ(controller.trialBoard.startBoard, bookBoard);
-    EXPECT_EQ(controller.trialBoard.baseStoneCount, 4);
+    EXPECT_EQ(controller.display().trialMode, 1);
+    EXPECT_EQ(controller.trialBoard().startBoard, bookBoard);
+    EXPECT_EQ(controller.trialBoard().baseStoneCount, 4);
     EXPECT_EQ(view.commentText, kTrialNotice);
     expectControls(view, {false, false, false, false, kTrialCaption, true}, "trial started");
 
     const std::size_t refreshes = view.invalidatedRects.size();
     controller.choosePoint(3, 3); // a book stone
     EXPECT_EQ(view.invalidatedRects.size(), refreshes);
-    EXPECT_EQ(controller.trialBoard.moveCount, 0);
+    EXPECT_EQ(controller.trialBoard().moveCount, 0);
 
     controller.choosePoint(10, 10);
-    EXPECT_EQ(controller.trialBoard.position.at(10, 10), kBlack);
+    EXPECT_EQ(controller.trialBoard().position.at(10, 10), kBlack);
     expectControls(view, {false, false, false, true, kTrialAgainCaption, true}, "one trial stone");
 
     controller.onTrialStart(); // pressed as 重新试下
-    EXPECT_EQ(controller.trialBoard.moveCount, 0);
-    EXPECT_EQ(controller.trialBoard.position.board, bookBoard);
+    EXPECT_EQ(controller.trialBoard().moveCount, 0);
+    EXPECT_EQ(controller.trialBoard().position.board, bookBoard);
     expectControls(view, {false, false, false, false, kTrialCaption, true}, "trial again");
 
     controller.choosePoint(10, 10);
     controller.choosePoint(11, 11);
-    EXPECT_EQ(controller.trialBoard.position.at(11, 11), kWhite);
+    EXPECT_EQ(controller.trialBoard().position.at(11, 11), kWhite);
     controller.onBack();
-    EXPECT_EQ(controller.trialBoard.moveCount, 1);
-    EXPECT_EQ(controller.trialBoard.position.at(11, 11), kEmpty);
-    EXPECT_EQ(controller.engine.cursor, cursor); // right click undoes, never steps back
+    EXPECT_EQ(controller.trialBoard().moveCount, 1);
+    EXPECT_EQ(controller.trialBoard().position.at(11, 11), kEmpty);
+    EXPECT_EQ(controller.engine().cursor, cursor); // right click undoes, never steps back
 
     controller.onTrialRestart();
-    EXPECT_EQ(controller.trialBoard.moveCount, 0);
+    EXPECT_EQ(controller.trialBoard().moveCount, 0);
     controller.onBack(); // nothing to undo
-    EXPECT_EQ(controller.trialBoard.position.board, bookBoard);
+    EXPECT_EQ(controller.trialBoard().position.board, bookBoard);
     expectControls(view, {false, false, false, false, kTrialCaption, true}, "after restart");
 
     controller.choosePoint(10, 10);
     controller.onTrialEnd();
-    EXPECT_EQ(controller.trialMode, 0);
-    EXPECT_EQ(controller.trialBoard.moveCount, 0);
-    EXPECT_EQ(controller.engine.cursor, cursor);
-    EXPECT_EQ(controller.engine.book.board, bookBoard);
+    EXPECT_EQ(controller.display().trialMode, 0);
+    EXPECT_EQ(controller.trialBoard().moveCount, 0);
+    EXPECT_EQ(controller.engine().cursor, cursor);
+    EXPECT_EQ(controller.engine().book.board, bookBoard);
     EXPECT_EQ(view.commentText, "\r\nD name");
     expectControls(view, {true, true, false, true, kTrialCaption, false}, "trial ended");
 }
@@ -312,10 +268,10 @@ TEST_F(ControllerTest, TrialColourFollowsBookStonesPastTenuki)
     walkToBranch();
     controller.choosePoint(kPointE2.col, kPointE2.row);
     controller.onTenuki(); // G: a white tenuki, five stones on the board
-    ASSERT_EQ(controller.engine.stoneCount, 5);
+    ASSERT_EQ(controller.engine().stoneCount, 5);
     controller.onTrialStart();
     controller.choosePoint(10, 10);
-    EXPECT_EQ(controller.trialBoard.position.at(10, 10), kWhite);
+    EXPECT_EQ(controller.trialBoard().position.at(10, 10), kWhite);
 }
 
 TEST_F(ControllerTest, TenukiInTrialMovesBookCursorOnly)
@@ -325,10 +281,10 @@ TEST_F(ControllerTest, TenukiInTrialMovesBookCursorOnly)
     controller.choosePoint(kPointE2.col, kPointE2.row);
     controller.onTrialStart();
     controller.choosePoint(10, 10);
-    const auto trialBoard = controller.trialBoard.position.board;
+    const auto trialBoard = controller.trialBoard().position.board;
     controller.onTenuki();
-    EXPECT_EQ(controller.engine.cursor->col, kNoMove);
-    EXPECT_EQ(controller.trialBoard.position.board, trialBoard);
+    EXPECT_EQ(controller.engine().cursor->col, kNoMove);
+    EXPECT_EQ(controller.trialBoard().position.board, trialBoard);
     EXPECT_EQ(view.commentText, kTrialNotice);
 }
 
@@ -342,15 +298,15 @@ TEST_F(ControllerTest, MoveNumberChoiceAndOptions)
     for (const auto& c : cases) {
         const std::size_t refreshes = view.invalidatedRects.size();
         controller.onMoveNumberChoice(c.index);
-        EXPECT_EQ(controller.moveNumberMode, c.mode) << "index " << c.index;
+        EXPECT_EQ(controller.display().moveNumberMode, c.mode) << "index " << c.index;
         EXPECT_EQ(view.invalidatedRects.size(), refreshes + 1) << "index " << c.index;
     }
 
-    view.controls = ExchangedValues{7, 0, 2};
+    view.controls = ControlValues{7, 0, 2};
     controller.onOptionToggled();
-    EXPECT_EQ(controller.showCoordinates, 0);
-    EXPECT_EQ(controller.boardTexture, 2);
-    EXPECT_EQ(controller.autoPlaySpeed, 7);
+    EXPECT_EQ(controller.display().showCoordinates, 0);
+    EXPECT_EQ(controller.display().boardTexture, 2);
+    EXPECT_EQ(controller.display().autoPlaySpeed, 7);
 }
 
 TEST_F(ControllerTest, HelpShowsMessageWithoutRefresh)
@@ -390,9 +346,9 @@ TEST_F(ControllerTest, CommandsBeforeLoadDoNothing)
         EXPECT_EQ(view.callCount(), calls) << name;
     }
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(controller.moveNumberMode, 5);
-    EXPECT_EQ(controller.trialMode, 0);
-    EXPECT_EQ(controller.engine.cursor, nullptr);
+    EXPECT_EQ(controller.display().moveNumberMode, 5);
+    EXPECT_EQ(controller.display().trialMode, 0);
+    EXPECT_EQ(controller.engine().cursor, nullptr);
 }
 
 TEST(LoadReentryTest, CommandsDuringLoadDoNothing)
@@ -403,9 +359,8 @@ TEST(LoadReentryTest, CommandsDuringLoadDoNothing)
     RecordingMessageService messages;
     BrowserController* self = nullptr;
     std::size_t callsDuringLoad = 0;
-    BrowserController controller(view, messages, [&](JosekiEngine& engine) {
-        engine.adoptRoot(buildBrowsingTree());
-        engine.resetToRoot();
+    BrowserController controller(view, view, messages, [&](JosekiEngine& engine) {
+        loadLibraryText(engine, kBrowsingLibrary);
         const std::size_t before = view.callCount();
         for (const auto& entry : kAllCommands)
             entry.second(*self);
@@ -414,8 +369,8 @@ TEST(LoadReentryTest, CommandsDuringLoadDoNothing)
     self = &controller;
     controller.completeStartup();
     EXPECT_EQ(callsDuringLoad, 0u);
-    EXPECT_EQ(controller.engine.cursor, controller.engine.root);
-    EXPECT_EQ(controller.trialMode, 0);
+    EXPECT_EQ(controller.engine().cursor, controller.engine().root);
+    EXPECT_EQ(controller.display().trialMode, 0);
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -423,14 +378,14 @@ TEST(EmptyLoadTest, ControllerStaysUsableWithoutTree)
 {
     FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages, [](JosekiEngine& engine) {
+    BrowserController controller(view, view, messages, [](JosekiEngine& engine) {
         // A fatal library error: reported, process exit recorded, no tree.
         engine.messages().showMessageBox("数据文件错误：", mb::kOk);
         engine.messages().exitProcess(kFatalLibraryExitStatus);
     });
     controller.initialise();
     controller.completeStartup();
-    EXPECT_TRUE(controller.loaded);
+    EXPECT_TRUE(controller.loaded());
     EXPECT_EQ(view.commentText, kWelcome);
     expectControls(view, {false, false, false, false, kTrialCaption, false}, "no tree");
 
@@ -440,16 +395,66 @@ TEST(EmptyLoadTest, ControllerStaysUsableWithoutTree)
             continue;
         command(controller);
         SCOPED_TRACE(name);
-        EXPECT_EQ(controller.engine.cursor, nullptr);
-        EXPECT_EQ(controller.trialMode, 0);
-        EXPECT_EQ(controller.engine.stoneCount, 0);
+        EXPECT_EQ(controller.engine().cursor, nullptr);
+        EXPECT_EQ(controller.display().trialMode, 0);
+        EXPECT_EQ(controller.engine().stoneCount, 0);
     }
     // Commands that need a cursor did not refresh; the others still work.
     EXPECT_EQ(view.invalidatedRects.size(), refreshes + 4); // move numbers, trial end, options, trial restart
-    for (const std::int8_t code : controller.engine.book.board)
+    for (const std::int8_t code : controller.engine().book.board)
         ASSERT_EQ(code, kEmpty);
     controller.onHelp();
     EXPECT_EQ(messages.boxes.back().text, kHelp);
+}
+
+} // namespace
+} // namespace joseki::test
+
+namespace joseki::test {
+namespace {
+
+TEST_F(ControllerTest, EachPaintOfTheBookSetsTheTenukiButton)
+{
+    startUp();
+    EXPECT_FALSE(controller.beginPaint().tenukiEnabled.value_or(true));
+    EXPECT_FALSE(view.enabled.at(kTenukiButton)); // no tenuki at the root
+    walkToBranch();
+    controller.choosePoint(kPointE2.col, kPointE2.row);
+    ASSERT_TRUE(controller.beginPaint().tenukiEnabled.value_or(false));
+    EXPECT_TRUE(view.enabled.at(kTenukiButton)); // G is a tenuki child of E2
+
+    // Trial play paints no book position: the button keeps its state.
+    controller.onTrialStart();
+    const std::size_t calls = view.enableCalls.size();
+    EXPECT_FALSE(controller.beginPaint().tenukiEnabled.has_value());
+    EXPECT_EQ(view.enableCalls.size(), calls);
+    EXPECT_TRUE(view.enabled.at(kTenukiButton));
+}
+
+TEST_F(ControllerTest, PaintingResetsATextureOutOfRange)
+{
+    startUp();
+    for (const int texture : {3, -1, 7}) {
+        view.controls = ControlValues{5, 1, texture};
+        controller.onOptionToggled();
+        EXPECT_EQ(controller.display().boardTexture, texture);
+        EXPECT_EQ(controller.beginPaint().boardTexture, 0) << texture;
+        EXPECT_EQ(controller.display().boardTexture, 0) << texture;
+    }
+    view.controls = ControlValues{5, 1, 2};
+    controller.onOptionToggled();
+    EXPECT_EQ(controller.beginPaint().boardTexture, 2);
+}
+
+TEST(PaintBeforeLoadTest, NoTenukiDecisionWithoutALibrary)
+{
+    FakeBrowserView view;
+    RecordingMessageService messages;
+    BrowserController controller(view, view, messages, [](JosekiEngine&) {});
+    const BoardScene scene = controller.beginPaint();
+    EXPECT_FALSE(scene.loaded);
+    EXPECT_FALSE(scene.tenukiEnabled.has_value());
+    EXPECT_TRUE(view.enableCalls.empty());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ui/BrowserView.h"
+#include "ui/controller/BrowserView.h"
+#include "ui/controller/MessagePump.h"
+#include "ui/controller/Rect.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,11 +12,11 @@
 
 namespace joseki::test {
 
-// A window for the controller that records every call and runs on a fake
-// clock: sleepMs advances tickCount, so pauses take no real time. Scripted
-// actions run inside dispatchPendingMessages, as commands would during an
-// auto-play pause.
-class FakeBrowserView : public BrowserView {
+// A window for the controller, view and message pump in one, that records
+// every call and runs on a fake clock: sleepMs advances tickCount, so pauses
+// take no real time. Scripted actions run inside dispatchPendingMessages, as
+// commands would during an auto-play pause.
+class FakeBrowserView : public BrowserView, public MessagePump {
 public:
     void setCommentText(const std::string& gbkText) override
     {
@@ -38,10 +40,10 @@ public:
         comboSelections.push_back(gbkPrefix);
         return comboIndex;
     }
-    void invalidateRect(const Rect& rect) override
+    void invalidateBoard() override
     {
         record("invalidate");
-        invalidatedRects.push_back(rect);
+        invalidatedRects.push_back(boardFrame);
         invalidateTicks.push_back(tick);
     }
     void invalidateAll() override
@@ -54,13 +56,13 @@ public:
         record("show");
         ++showCount;
     }
-    void writeExchangedValues(const ExchangedValues& values) override
+    void writeControlValues(const ControlValues& values) override
     {
         record("write");
         written.push_back(values);
         controls = values;
     }
-    ExchangedValues readExchangedValues() override
+    ControlValues readControlValues() override
     {
         record("read");
         return controls;
@@ -114,12 +116,15 @@ public:
     std::vector<int> enableCalls;
     std::vector<std::string> comboSelections;
     int comboIndex = 3;
+    // The board with its trial band as the window would have laid it out;
+    // each board repaint request records it.
+    Rect boardFrame{};
     std::vector<Rect> invalidatedRects;
     std::vector<std::uint32_t> invalidateTicks;
     int invalidateAllCount = 0;
     int showCount = 0;
-    std::vector<ExchangedValues> written;
-    ExchangedValues controls;
+    std::vector<ControlValues> written;
+    ControlValues controls;
     int busyBegins = 0;
     int busyEnds = 0;
     int dispatchCount = 0;

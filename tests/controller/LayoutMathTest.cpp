@@ -1,5 +1,5 @@
-#include "ui/LayoutMath.h"
-#include "ui/ControlIds.h"
+#include "ui/controller/LayoutMath.h"
+#include "ui/controller/ControlIds.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST(LayoutMath, ComputesEveryValueOfTheExampleScreens)
         EXPECT_EQ(layout.coordinateFontHeight, row.coordinateFont);
         EXPECT_EQ(layout.numberFontHeight, row.numberFont);
         EXPECT_EQ(layout.boardRect, row.board);
-        EXPECT_EQ(layout.frameRect, row.frame);
+        EXPECT_EQ(layout.bandedBoardRect, row.frame);
         EXPECT_EQ(layout.boardRect.width(), layout.boardRect.height() + 2);
     }
 }

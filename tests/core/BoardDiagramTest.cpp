@@ -1,5 +1,6 @@
 #include "core/BoardDiagram.h"
 #include "core/BookReplay.h"
+#include "core/NodeArena.h"
 #include "core/VariationNode.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,10 @@ TEST(BoardDiagramTest, ParsesCellsIgnoringBlanksAndPrintsThemBack)
     EXPECT_EQ(diagram::print(wide), diagram::print(Stones{}));
 }
 
-// A node below `parent` with a move; the parent owns it.
-VariationNode* addMove(VariationNode* parent, char colour, int col, int row)
+// A node below `parent` with a move, from the arena.
+VariationNode* addMove(NodeArena& arena, VariationNode* parent, char colour, int col, int row)
 {
-    auto* node = new VariationNode;
+    VariationNode* node = arena.newNode();
     node->color = colour;
     node->col = static_cast<std::uint8_t>(col);
     node->row = static_cast<std::uint8_t>(row);
@@ -43,15 +44,16 @@ VariationNode* addMove(VariationNode* parent, char colour, int col, int row)
 
 TEST(BookReplayTest, PositionBeforeANodeReplaysItsLineWithTheBookRule)
 {
-    VariationNode root;
-    root.color = 'B';
-    root.col = 9;
-    root.row = 9; // the root's own move is never placed
-    VariationNode* a = addMove(&root, 'W', 1, 0);
-    VariationNode* b = addMove(a, 'W', 0, 1);
-    VariationNode* tenuki = addMove(b, 'B', kNoMove, kNoMove);
-    VariationNode* c = addMove(tenuki, 'b', 0, 0); // a stone without liberties stays
-    VariationNode* d = addMove(c, 'w', 2, 2);
+    NodeArena arena;
+    VariationNode* root = arena.newNode();
+    root->color = 'B';
+    root->col = 9;
+    root->row = 9; // the root's own move is never placed
+    VariationNode* a = addMove(arena, root, 'W', 1, 0);
+    VariationNode* b = addMove(arena, a, 'W', 0, 1);
+    VariationNode* tenuki = addMove(arena, b, 'B', kNoMove, kNoMove);
+    VariationNode* c = addMove(arena, tenuki, 'b', 0, 0); // a stone without liberties stays
+    VariationNode* d = addMove(arena, c, 'w', 2, 2);
     BoardPosition position;
     int stones = -1;
     ASSERT_TRUE(book::positionBefore(*d, position, stones));

@@ -77,7 +77,7 @@ const BookCase kBookCases[] = {
      ". . .\n"},
 };
 
-class BookCaptureTest : public ::testing::TestWithParam<BookCase> { };
+class BookCaptureTest : public ::testing::TestWithParam<BookCase> {};
 
 TEST_P(BookCaptureTest, PlacesAndCaptures)
 {

@@ -55,7 +55,7 @@ const Diagram kKoShape = {
     ".XO..", "XO.O.", ".XO..", ".....", ".....",
 };
 
-class TrialSequenceTest : public ::testing::TestWithParam<SequenceCase> { };
+class TrialSequenceTest : public ::testing::TestWithParam<SequenceCase> {};
 
 TEST_P(TrialSequenceTest, PlaysToExpectedPosition)
 {

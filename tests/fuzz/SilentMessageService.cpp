@@ -16,16 +16,11 @@ int SilentMessageService::showMessageBox(const std::string& gbkText, unsigned)
     return mb::kIdOk;
 }
 
-void SilentMessageService::exitProcess(int) { exited = true; }
-
-void setLibraryText(JosekiEngine& engine, const unsigned char* data, std::size_t size)
+int SilentMessageService::showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)
 {
-    engine.textBufferSize = size + 1;
-    engine.textBuffer = std::make_unique<char[]>(size + 1);
-    if (size > 0)
-        std::memcpy(engine.textBuffer.get(), data, size);
-    engine.textBuffer[size] = '\0';
-    engine.readPos = engine.textBuffer.get();
+    return showMessageBox(gbkText + gbkCaption, flags);
 }
+
+void SilentMessageService::exitProcess(int) { exited = true; }
 
 } // namespace joseki::fuzz

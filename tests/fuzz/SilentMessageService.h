@@ -15,13 +15,11 @@ namespace joseki::fuzz {
 class SilentMessageService : public MessageService {
 public:
     int showMessageBox(const std::string& gbkText, unsigned flags) override;
+    int showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags) override;
     void exitProcess(int status) override;
 
     int boxes = 0;
     bool exited = false;
 };
-
-// Copies bytes into the engine's text buffer with a terminating NUL.
-void setLibraryText(JosekiEngine& engine, const unsigned char* data, std::size_t size);
 
 } // namespace joseki::fuzz

@@ -8,8 +8,8 @@
 #include "library/LibraryLoader.h"
 #include "tests/controller/FakeBrowserView.h"
 #include "tests/fuzz/SilentMessageService.h"
-#include "ui/BrowserController.h"
-#include "ui/ControlIds.h"
+#include "ui/controller/BrowserController.h"
+#include "ui/controller/ControlIds.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -81,11 +81,8 @@ enum Command : int {
 class Session {
 public:
     Session(FuzzedDataProvider& input, const std::string& library)
-        : input_(input), controller_(view_, messages_, [&library](JosekiEngine& engine) {
-              joseki::fuzz::setLibraryText(engine, reinterpret_cast<const unsigned char*>(library.data()),
-                                           library.size());
-              joseki::readLibraryText(engine);
-          })
+        : input_(input), controller_(view_, view_, messages_,
+                                     [&library](JosekiEngine& engine) { joseki::loadLibraryText(engine, library); })
     {
         view_.onDispatch = [this](int) { return duringPause(); };
     }
@@ -104,8 +101,8 @@ private:
     // The painter's rule for 脱先, applied after each command as a paint would.
     void paintTenuki()
     {
-        const JosekiEngine& engine = controller_.engine;
-        if (controller_.trialMode != 0)
+        const JosekiEngine& engine = controller_.engine();
+        if (controller_.display().trialMode != 0)
             return;
         tenukiEnabled_ = false;
         for (int i = 0; i < engine.candidateCount && i < joseki::kListedBranches; ++i) {
@@ -126,9 +123,9 @@ private:
     {
         const auto command = static_cast<Command>(input_.ConsumeIntegralInRange<int>(0, kCommandCount - 1));
         const bool raw = input_.ConsumeBool() && input_.ConsumeBool();
-        const JosekiEngine& engine = controller_.engine;
+        const JosekiEngine& engine = controller_.engine();
         const VariationNode* cursorBefore = engine.cursor;
-        const bool trialBefore = controller_.trialMode != 0;
+        const bool trialBefore = controller_.display().trialMode != 0;
         bool movesBook = false; // the command may move the book cursor in trial play
 
         switch (command) {
@@ -207,7 +204,7 @@ private:
             break;
         }
 
-        if (trialBefore && !movesBook && controller_.engine.cursor != cursorBefore)
+        if (trialBefore && !movesBook && controller_.engine().cursor != cursorBefore)
             __builtin_trap();
         paintTenuki();
         check(nesting_ == 0);
@@ -234,8 +231,8 @@ private:
 
     void check(bool controlsSettled) const
     {
-        const JosekiEngine& engine = controller_.engine;
-        const joseki::TrialBoard& trial = controller_.trialBoard;
+        const JosekiEngine& engine = controller_.engine();
+        const joseki::TrialBoard& trial = controller_.trialBoard();
         if (view_.callsWhileClosed != 0)
             __builtin_trap();
         if (engine.candidateCount < 0 || engine.candidateCount > joseki::kListedBranches)
@@ -244,14 +241,14 @@ private:
             __builtin_trap();
         if (trial.moveCount < 0 || trial.moveCount > joseki::kTrialMoveLimit)
             __builtin_trap();
-        if (controller_.trialMode != 0 && controller_.trialMode != 1)
+        if (controller_.display().trialMode != 0 && controller_.display().trialMode != 1)
             __builtin_trap();
         if (engine.root == nullptr || engine.cursor == nullptr)
             __builtin_trap(); // the fixture always loads
         if (engine.pathDepth < 1 || engine.pathStack[0] != engine.root ||
             engine.lastChoice != engine.pathStack[static_cast<std::size_t>(engine.pathDepth - 1)])
             __builtin_trap();
-        if (controller_.trialMode != 0 && trial.moveCount == 0 && trial.position.board != trial.startBoard)
+        if (controller_.display().trialMode != 0 && trial.moveCount == 0 && trial.position.board != trial.startBoard)
             __builtin_trap();
         // Inside an auto-play step the controls are refreshed only after the
         // step; after a whole command, or once stopping, they must agree.
@@ -262,14 +259,14 @@ private:
     // The enabled states and the caption of 1030 follow from the state alone.
     void checkControls() const
     {
-        const JosekiEngine& engine = controller_.engine;
-        const bool trial = controller_.trialMode != 0;
+        const JosekiEngine& engine = controller_.engine();
+        const bool trial = controller_.display().trialMode != 0;
         const bool away = !trial && engine.cursor != engine.root;
         const VariationNode* child = engine.cursor->firstChild;
         const bool autoPlay = !trial && engine.candidateCount == 1 && child != nullptr &&
                               child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
-        const bool trialButton = trial ? controller_.trialBoard.moveCount > 0 : engine.stoneCount > 0;
-        const std::string caption = trial && controller_.trialBoard.moveCount > 0 ? "重新试下" : "试 下";
+        const bool trialButton = trial ? controller_.trialBoard().moveCount > 0 : engine.stoneCount > 0;
+        const std::string caption = trial && controller_.trialBoard().moveCount > 0 ? "重新试下" : "试 下";
         if (enabled(joseki::kCollectButton) != away || enabled(joseki::kUpBranchButton) != away ||
             enabled(joseki::kAutoPlayButton) != autoPlay || enabled(joseki::kSpeedEdit) != autoPlay ||
             enabled(joseki::kSpeedSpin) != autoPlay || enabled(joseki::kTrialButton) != trialButton ||

@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = input.ConsumeRandomLengthString();
     joseki::fuzz::SilentMessageService messages;
     joseki::JosekiEngine engine(messages);
-    joseki::fuzz::setLibraryText(engine, reinterpret_cast<const unsigned char*>(text.data()), text.size());
-    joseki::readLibraryText(engine);
+    joseki::loadLibraryText(engine, text);
 
     for (std::size_t i = 0; i < kMaxOperations && input.remaining_bytes() > 0; ++i) {
         switch (input.ConsumeIntegralInRange(0, 4)) {

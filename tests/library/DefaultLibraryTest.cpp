@@ -20,8 +20,7 @@ class DefaultLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::filesystem::exists(kBrowser))
-            GTEST_SKIP() << "the browser is not built in this configuration";
+        ASSERT_TRUE(std::filesystem::exists(kBrowser)) << kBrowser;
         loadJosekiLibrary(engine, kBrowser.string());
     }
 
@@ -40,7 +39,7 @@ protected:
         return nodes;
     }
 
-    static bool hasText(const OwnedText& text) { return text != nullptr && text[0] != '\0'; }
+    static bool hasText(const NodeText text) { return text != nullptr && text[0] != '\0'; }
 
     test::RecordingMessageService messages;
     JosekiEngine engine{messages};

@@ -9,10 +9,11 @@
 #include "library/SgfReader.h"
 #include "library/TextScrambler.h"
 #include "tests/controller/FakeBrowserView.h"
-#include "tests/support/LibraryText.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TestFiles.h"
-#include "ui/BrowserController.h"
+#include "ui/controller/BrowserController.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,13 @@
 namespace joseki {
 namespace {
 
+using namespace test::texts;
+
 using test::RecordingMessageService;
 
 const std::string kSeparator = ":\r\n";
-const std::string kTooManyBranches = "太多选择的分支信息";
-const std::string kBadBranchInfo = "错误的分支信息";
-const std::string kBadCoordinate = "错误的坐标值";
-const std::string kTooLong = "过长的内容";
 const std::string kFileError = "sgf file err:";
 const std::string kFileData = "Error file data";
-const std::string kStrayEscape = "提示转义符";
 // A GBK character: lead byte, then trail byte.
 const std::string kGbkCharacter = "定";
 
@@ -45,7 +43,7 @@ std::string box(const std::string& message, const std::string& excerpt)
 
 // The engine of a browser whose library is the given text.
 struct Loaded {
-    explicit Loaded(const std::string& text) { test::loadLibraryText(engine, text); }
+    explicit Loaded(const std::string& text) { loadLibraryText(engine, text); }
 
     RecordingMessageService messages;
     JosekiEngine engine{messages};
@@ -199,11 +197,11 @@ TEST(HostileLibrary, TenThousandChildrenListTwentyOneAndReportOncePerRefresh)
 
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages,
-                                 [&text](JosekiEngine& engine) { test::loadLibraryText(engine, text); });
+    BrowserController controller(view, view, messages,
+                                 [&text](JosekiEngine& engine) { loadLibraryText(engine, text); });
     controller.initialise();
     controller.completeStartup();
-    JosekiEngine& engine = controller.engine;
+    const JosekiEngine& engine = controller.engine();
     ASSERT_TRUE(engine.isLoaded());
     const std::vector<std::string> oneReport{box(kTooManyBranches, "")};
     EXPECT_EQ(messages.texts(), oneReport);
@@ -257,7 +255,7 @@ TEST(HostileLibrary, HugeCommentKeepsItsFirstKilobyteAndReadingGoesOn)
         EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kTooLong, c.value)});
         EXPECT_FALSE(loaded.messages.exited());
         ASSERT_TRUE(loaded.engine.isLoaded());
-        EXPECT_EQ(std::string(loaded.engine.root->comment.get()), c.value.substr(0, kValueLimit));
+        EXPECT_EQ(std::string(loaded.engine.root->comment), c.value.substr(0, kValueLimit));
         ASSERT_EQ(loaded.engine.candidateCount, 1);
         EXPECT_EQ(loaded.engine.candidates[0], (Point{3, 3}));
     }
@@ -500,23 +498,12 @@ TEST(HostileLibrary, InvalidGbkBytesAreKeptAsTheyAre)
         Loaded loaded("(;C[" + c.comment + "]N[" + c.comment + "])");
         EXPECT_TRUE(loaded.messages.boxes.empty());
         ASSERT_TRUE(loaded.engine.isLoaded());
-        EXPECT_EQ(std::string(loaded.engine.root->comment.get()), c.stored);
-        EXPECT_EQ(std::string(loaded.engine.root->name.get()), c.stored);
+        EXPECT_EQ(std::string(loaded.engine.root->comment), c.stored);
+        EXPECT_EQ(std::string(loaded.engine.root->name), c.stored);
     }
 }
 
 // --- the container --------------------------------------------------------------
-
-// A program image of the smallest accepted length whose container holds the
-// scrambled text, cut to the container or padded with zero bytes.
-std::string imageWithContainerText(const std::string& text)
-{
-    std::string scrambled = text.substr(0, kContainerTextLength);
-    TextScrambler::scramble(scrambled.data());
-    std::string container = std::string(kContainerMagic, kMagicLength) + scrambled;
-    container.resize(kContainerLength, '\0');
-    return std::string(kMinimumExecutableLength - kContainerLength, 'P') + container;
-}
 
 struct ContainerLoaded {
     explicit ContainerLoaded(const std::string& image)
@@ -537,34 +524,42 @@ std::string libraryOfLength(std::size_t length)
     return head + std::string(length - head.size() - 1, ' ') + ")";
 }
 
-TEST(HostileLibrary, TextFillingTheContainerExactlyLoads)
+// The bytes after the zero are never unscrambled or read.
+std::string imageWithZeroAfter(const std::string& text)
 {
-    ContainerLoaded loaded(imageWithContainerText(libraryOfLength(kContainerTextLength)));
-    EXPECT_TRUE(loaded.messages.boxes.empty());
-    ASSERT_TRUE(loaded.engine.isLoaded());
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "root");
-    EXPECT_EQ(loaded.engine.candidateCount, 1);
-}
-
-TEST(HostileLibrary, TextOneByteTooLongLosesItsLastByteAndNothingBeyondIsRead)
-{
-    ContainerLoaded loaded(imageWithContainerText(libraryOfLength(kContainerTextLength + 1)));
-    EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kFileData, "")});
-    EXPECT_FALSE(loaded.messages.exited());
-    EXPECT_FALSE(loaded.engine.isLoaded());
-}
-
-TEST(HostileLibrary, ZeroByteInsideTheContainerEndsTheText)
-{
-    // The bytes after the zero are never unscrambled or read.
-    const std::string text = "(;B[dd](;W[pp])";
-    std::string image = imageWithContainerText(text);
+    std::string image = test::programImage(text);
     const std::size_t afterZero = image.size() - kContainerTextLength + text.size() + 1;
     std::fill(image.begin() + static_cast<std::ptrdiff_t>(afterZero), image.end(), '\x7F');
-    ContainerLoaded loaded(image);
-    EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{box(kFileData, "")});
-    EXPECT_FALSE(loaded.messages.exited());
-    EXPECT_FALSE(loaded.engine.isLoaded());
+    return image;
+}
+
+TEST(HostileLibrary, TextsAtTheContainersLimits)
+{
+    const struct {
+        const char* name;
+        std::string image;
+        std::vector<std::string> boxes;
+        bool loads;
+    } cases[] = {
+        {"a text filling the container exactly", test::programImage(libraryOfLength(kContainerTextLength)), {}, true},
+        // The last byte is lost, and nothing beyond the container is read.
+        {"a text one byte too long",
+         test::programImage(libraryOfLength(kContainerTextLength + 1)),
+         {box(kFileData, "")},
+         false},
+        {"a zero byte inside the container", imageWithZeroAfter("(;B[dd](;W[pp])"), {box(kFileData, "")}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ContainerLoaded loaded(c.image);
+        EXPECT_EQ(loaded.messages.texts(), c.boxes);
+        EXPECT_FALSE(loaded.messages.exited());
+        ASSERT_EQ(loaded.engine.isLoaded(), c.loads);
+        if (c.loads) {
+            EXPECT_STREQ(loaded.engine.root->comment, "root");
+            EXPECT_EQ(loaded.engine.candidateCount, 1);
+        }
+    }
 }
 
 // --- the browser on a refused library ---------------------------------------------
@@ -573,8 +568,8 @@ TEST(HostileLibrary, CommandsAfterARefusedLibraryDoNothing)
 {
     test::FakeBrowserView view;
     RecordingMessageService messages;
-    BrowserController controller(view, messages,
-                                 [](JosekiEngine& engine) { test::loadLibraryText(engine, "(;B[dd];W[p"); });
+    BrowserController controller(view, view, messages,
+                                 [](JosekiEngine& engine) { loadLibraryText(engine, "(;B[dd];W[p"); });
     controller.initialise();
     controller.completeStartup();
     EXPECT_EQ(messages.exits, std::vector<int>{kFatalLibraryExitStatus});
@@ -590,8 +585,8 @@ TEST(HostileLibrary, CommandsAfterARefusedLibraryDoNothing)
     controller.onTrialStart();
     controller.choosePoint(3, 3);
     controller.onTrialEnd();
-    EXPECT_EQ(controller.engine.cursor, nullptr);
-    EXPECT_EQ(controller.trialMode, 0);
+    EXPECT_EQ(controller.engine().cursor, nullptr);
+    EXPECT_EQ(controller.display().trialMode, 0);
     EXPECT_EQ(messages.boxes.size(), boxesAfterLoad);
 }
 

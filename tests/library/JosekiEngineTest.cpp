@@ -1,7 +1,8 @@
 #include "core/JosekiEngine.h"
 #include "core/MessageService.h"
-#include "tests/support/LibraryText.h"
+#include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,13 @@
 namespace joseki {
 namespace {
 
+namespace texts = test::texts;
+
 class EngineTest : public ::testing::Test {
 protected:
     void load(const std::string& text)
     {
-        test::loadLibraryText(engine, text);
+        loadLibraryText(engine, text);
         ASSERT_TRUE(engine.isLoaded());
     }
 
@@ -140,7 +143,7 @@ TEST_F(EngineTest, TheFirstOfTwoChildrenAtOnePointWins)
 {
     load("(;(;B[aa]C[first])(;B[aa]C[second]))");
     engine.stepTo(0, 0);
-    EXPECT_STREQ(engine.cursor->comment.get(), "first");
+    EXPECT_STREQ(engine.cursor->comment, "first");
 }
 
 struct LabelCase {
@@ -220,7 +223,7 @@ TEST_F(EngineTest, AnIllegalColourStopsTheRebuildAndKeepsTheLabels)
     engine.stepTo(2, 2);
     EXPECT_EQ(labelAt(1, 1), 'B');
     engine.stepTo(3, 3);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"非法的棋子"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kIllegalStone});
     EXPECT_EQ(engine.stoneCount, 1); // the stones before the bad node stay
     EXPECT_EQ(labelAt(1, 1), 'B');   // the label board is not rebuilt
     EXPECT_EQ(labelAt(0, 0), 0);

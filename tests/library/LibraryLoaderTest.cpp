@@ -2,6 +2,7 @@
 
 #include "core/JosekiEngine.h"
 #include "library/TextScrambler.h"
+#include "tests/support/ProgramImage.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
 
@@ -15,18 +16,6 @@ namespace {
 
 using test::RecordingMessageService;
 using test::TempDir;
-
-const std::string kMagic(kContainerMagic, kMagicLength);
-
-// A program image of `length` bytes that ends with a container holding `text`.
-std::string imageWithLibrary(const std::string& text, std::size_t length = kMinimumExecutableLength)
-{
-    std::string scrambled = text;
-    TextScrambler::scramble(scrambled.data());
-    std::string container = kMagic + scrambled;
-    container.resize(kContainerLength, '\0');
-    return std::string(length - kContainerLength, 'P') + container;
-}
 
 struct Loaded {
     RecordingMessageService messages;
@@ -53,66 +42,76 @@ void expectFatal(const Loaded& loaded, const std::string& box)
 TEST(LibraryLoader, LoadsTheTreeWithTheCursorOnTheRoot)
 {
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary("(;C[root](;B[pd];W[qc])(;B[qd]))"));
+    loadImage(loaded, test::programImage("(;C[root](;B[pd];W[qc])(;B[qd]))"));
     EXPECT_TRUE(loaded.messages.boxes.empty());
     EXPECT_FALSE(loaded.messages.exited());
     ASSERT_TRUE(loaded.engine.isLoaded());
     EXPECT_EQ(loaded.engine.cursor, loaded.engine.root);
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "root");
+    EXPECT_STREQ(loaded.engine.root->comment, "root");
     EXPECT_EQ(loaded.engine.candidateCount, 2);
 }
 
-TEST(LibraryLoader, FileOfExactlyTheSmallestLengthPassesAndOneByteLessEnds)
+TEST(LibraryLoader, FileOfExactlyTheSmallestLengthPasses)
 {
     Loaded exact;
-    loadImage(exact, imageWithLibrary("(;B[pd])", kMinimumExecutableLength));
+    loadImage(exact, test::programImage("(;B[pd])", kMinimumExecutableLength));
     EXPECT_TRUE(exact.messages.boxes.empty());
     EXPECT_TRUE(exact.engine.isLoaded());
-
-    Loaded shorter;
-    loadImage(shorter, imageWithLibrary("(;B[pd])", kMinimumExecutableLength - 1));
-    expectFatal(shorter, "文件的长度太小，试运行plus.bat");
 }
 
-TEST(LibraryLoader, MissingFileEnds)
-{
-    TempDir dir;
-    Loaded loaded;
-    loadFile(loaded, (dir / "absent").string());
-    expectFatal(loaded, "Error:\r\n装载定式库失败");
-}
+// A file the loader cannot take: one box, then the end of the process.
+struct FatalCase {
+    const char* name;
+    bool fileExists;
+    std::string image;
+    std::string box;
+};
 
-TEST(LibraryLoader, WrongMagicEndsEvenInALongEnoughFile)
+std::string imageWithWrongMagic()
 {
-    std::string image = imageWithLibrary("(;B[pd])");
+    std::string image = test::programImage("(;B[pd])");
     image[image.size() - kContainerLength + 4] = 'X';
-    Loaded loaded;
-    loadImage(loaded, image);
-    expectFatal(loaded, "数据文件错误：:\r\n");
+    return image;
+}
 
-    Loaded plain;
-    loadImage(plain, std::string(kMinimumExecutableLength, 'P'));
-    expectFatal(plain, "数据文件错误：:\r\n");
+TEST(LibraryLoader, FilesThatCannotBeReadEndTheProcessAfterOneBox)
+{
+    const FatalCase cases[] = {
+        {"missing file", false, "", "Error:\r\n装载定式库失败"},
+        {"one byte shorter than the smallest program", true,
+         test::programImage("(;B[pd])", kMinimumExecutableLength - 1), "文件的长度太小，试运行plus.bat"},
+        {"wrong magic in a long enough file", true, imageWithWrongMagic(), "数据文件错误：:\r\n"},
+        {"no container at all", true, std::string(kMinimumExecutableLength, 'P'), "数据文件错误：:\r\n"},
+    };
+    for (const FatalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        if (c.fileExists)
+            test::writeFile(dir / "browser", c.image);
+        Loaded loaded;
+        loadFile(loaded, (dir / "browser").string());
+        expectFatal(loaded, c.box);
+    }
 }
 
 TEST(LibraryLoader, WarnsOncePerStrayBackslashButNotForTheColonEscape)
 {
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary("(;C[a\\b\\:c\\\\d])"));
+    loadImage(loaded, test::programImage("(;C[a\\b\\:c\\\\d])"));
     EXPECT_EQ(loaded.messages.texts(), (std::vector<std::string>{
                                            "提示转义符:\r\n\\b\\:c\\\\d])",
                                            "提示转义符:\r\n\\\\d])",
                                            "提示转义符:\r\n\\d])",
                                        }));
     ASSERT_TRUE(loaded.engine.isLoaded());
-    EXPECT_STREQ(loaded.engine.root->comment.get(), "a\\b:c\\\\d");
+    EXPECT_STREQ(loaded.engine.root->comment, "a\\b:c\\\\d");
 }
 
 TEST(LibraryLoader, CountsABackslashThatIsTheSecondByteOfACharacter)
 {
     // 0x955C is one GBK character whose second byte is a backslash.
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary("(;C[\x95\x5Cx])"));
+    loadImage(loaded, test::programImage("(;C[\x95\x5Cx])"));
     EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{"提示转义符:\r\n\\x])"});
     EXPECT_TRUE(loaded.engine.isLoaded());
 }
@@ -120,7 +119,7 @@ TEST(LibraryLoader, CountsABackslashThatIsTheSecondByteOfACharacter)
 TEST(LibraryLoader, AllowsLeadingWhitespace)
 {
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary(" \r\n\t(;B[pd])"));
+    loadImage(loaded, test::programImage(" \r\n\t(;B[pd])"));
     EXPECT_TRUE(loaded.messages.boxes.empty());
     ASSERT_TRUE(loaded.engine.isLoaded());
     EXPECT_EQ(loaded.engine.root->col, 15);
@@ -138,7 +137,7 @@ TEST(LibraryLoader, WarnsAboutAMissingOpeningAndReadsOnFromTheThirdByte)
     };
     for (const Case& c : cases) {
         Loaded loaded;
-        loadImage(loaded, imageWithLibrary(c.text));
+        loadImage(loaded, test::programImage(c.text));
         EXPECT_EQ(loaded.messages.texts(), c.boxes) << c.text;
         EXPECT_FALSE(loaded.messages.exited());
         ASSERT_TRUE(loaded.engine.isLoaded()) << c.text;
@@ -150,7 +149,7 @@ TEST(LibraryLoader, WarnsAboutAMissingOpeningAndReadsOnFromTheThirdByte)
 TEST(LibraryLoader, FatalReaderProblemLeavesNoTree)
 {
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary("(;ABC[x])"));
+    loadImage(loaded, test::programImage("(;ABC[x])"));
     EXPECT_EQ(loaded.messages.exits, std::vector<int>{kFatalLibraryExitStatus});
     EXPECT_FALSE(loaded.engine.isLoaded());
 }
@@ -158,7 +157,7 @@ TEST(LibraryLoader, FatalReaderProblemLeavesNoTree)
 TEST(LibraryLoader, SequenceWithoutRootLeavesTheEngineUnloadedButRunning)
 {
     Loaded loaded;
-    loadImage(loaded, imageWithLibrary("(;B[pd](;W[qc])x"));
+    loadImage(loaded, test::programImage("(;B[pd](;W[qc])x"));
     EXPECT_EQ(loaded.messages.texts(), std::vector<std::string>{"Error file data:\r\nx"});
     EXPECT_FALSE(loaded.messages.exited());
     EXPECT_FALSE(loaded.engine.isLoaded());
@@ -169,9 +168,7 @@ TEST(LibraryLoader, ReadsATextOfAnySizeFromTheBuffer)
 {
     Loaded loaded;
     const std::string text = "(;C[" + std::string(1000, 'c') + "];B[pd])";
-    loaded.engine.textBufferSize = text.size() + 1;
-    loaded.engine.textBuffer = std::make_unique<char[]>(loaded.engine.textBufferSize);
-    text.copy(loaded.engine.textBuffer.get(), text.size());
+    setLibraryText(loaded.engine, text);
     readLibraryText(loaded.engine);
     EXPECT_TRUE(loaded.messages.boxes.empty());
     ASSERT_TRUE(loaded.engine.isLoaded());

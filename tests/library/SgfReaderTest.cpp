@@ -1,8 +1,11 @@
 #include "library/SgfReader.h"
 
 #include "core/JosekiEngine.h"
+#include "core/NodeArena.h"
 #include "core/VariationNode.h"
+#include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +20,8 @@
 namespace joseki {
 namespace {
 
+namespace texts = test::texts;
+
 using test::RecordingMessageService;
 
 constexpr std::size_t kShownExcerpt = 127;
@@ -25,17 +30,10 @@ const std::string kSeparator = ":\r\n";
 // An engine holding a library text, with the reader working on it.
 class Reading {
 public:
-    explicit Reading(const std::string& text)
-    {
-        engine.textBufferSize = text.size() + 1;
-        engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
-        std::memcpy(engine.textBuffer.get(), text.data(), text.size());
-        engine.textBuffer[text.size()] = '\0';
-        engine.readPos = engine.textBuffer.get();
-    }
+    explicit Reading(const std::string& text) { setLibraryText(engine, text); }
 
     // Reads a whole library that starts with "(;".
-    std::unique_ptr<VariationNode> readLibrary()
+    VariationNode* readLibrary()
     {
         reader.skipWhitespace();
         const bool opens = std::string_view(engine.readPos).substr(0, 2) == "(;";
@@ -43,13 +41,13 @@ public:
         if (!opens)
             return nullptr;
         engine.readPos += 2;
-        return std::unique_ptr<VariationNode>(reader.readSequence(nullptr));
+        return reader.readSequence(nullptr);
     }
 
     // Reads one node body from the start of the text.
-    std::unique_ptr<VariationNode> readOneNode()
+    VariationNode* readOneNode()
     {
-        auto node = std::make_unique<VariationNode>();
+        VariationNode* node = arena.newNode();
         reader.readNode(*node);
         return node;
     }
@@ -58,7 +56,8 @@ public:
 
     RecordingMessageService messages;
     JosekiEngine engine{messages};
-    SgfReader reader{engine};
+    NodeArena arena; // what the reader builds
+    SgfReader reader{engine, arena};
 };
 
 // A node body as it stands in a library: ended by the next node's ";".
@@ -66,7 +65,7 @@ std::string nodeBody(const std::string& properties) { return properties + ";"; }
 
 std::string box(const std::string& message, const std::string& excerpt) { return message + kSeparator + excerpt; }
 
-std::string text(const OwnedText& owned) { return owned ? std::string(owned.get()) : std::string("<null>"); }
+std::string text(const NodeText owned) { return owned ? std::string(owned) : std::string("<null>"); }
 
 std::size_t markCount(const VariationNode& node)
 {
@@ -100,7 +99,7 @@ struct MessageCase {
     bool yieldsRoot;
 };
 
-class ReaderMessages : public ::testing::TestWithParam<MessageCase> { };
+class ReaderMessages : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(ReaderMessages, ShowsExactBoxesAndEndsOnlyWhenFatal)
 {
@@ -136,28 +135,38 @@ INSTANTIATE_TEST_SUITE_P(
                     {box("sgf file err:", kLongTail.substr(0, kShownExcerpt))},
                     true,
                     false},
-        MessageCase{"ThreeLetterIdentifier", "(;B[aa];ABC[dd])", {box("未明的关键词", "ABC[dd])")}, true, false},
-        MessageCase{"EmptyIdentifier", "(;[dd])", {box("未明的关键词", "[dd])")}, true, false},
+        MessageCase{"ThreeLetterIdentifier", "(;B[aa];ABC[dd])", {box(texts::kBadIdentifier, "ABC[dd])")}, true, false},
+        MessageCase{"EmptyIdentifier", "(;[dd])", {box(texts::kBadIdentifier, "[dd])")}, true, false},
         MessageCase{"FatalDeepInside",
                     "(;B[aa](;W[bb](;XYZ[cc]))(;W[dd]))",
-                    {box("未明的关键词", "XYZ[cc]))(;W[dd]))")},
+                    {box(texts::kBadIdentifier, "XYZ[cc]))(;W[dd]))")},
                     true,
                     false},
         MessageCase{"TooLong",
                     "(;C[" + kLongValue + "])",
-                    {box("过长的内容", kLongValue.substr(0, kShownExcerpt))},
+                    {box(texts::kTooLong, kLongValue.substr(0, kShownExcerpt))},
                     false,
                     true},
-        MessageCase{"OneLetterMove", "(;B[a])", {box("错误的坐标值", "a")}, false, true},
-        MessageCase{"EmptyMove", "(;W[])", {box("错误的坐标值", "")}, false, true},
-        MessageCase{
-            "MoveOffRange", "(;B[ua];W[az])", {box("错误的坐标值", "ua"), box("错误的坐标值", "az")}, false, true},
-        MessageCase{"HighByteMove", "(;B[\xB0\xA1])", {box("错误的坐标值", "\xB0\xA1")}, false, true},
-        MessageCase{"BadMark", "(;TR[zz]MA[])", {box("错误的坐标值", "zz"), box("错误的坐标值", "")}, false, true},
-        MessageCase{"LowerCaseIdentifier", "(;b[aa])", {box("未知的关键词", "b")}, false, true},
-        MessageCase{
-            "UnknownTwoLetters", "(;GM[1]XY[z])", {box("未知的关键词", "GM"), box("未知的关键词", "XY")}, false, true},
-        MessageCase{"BlankInIdentifier", "(;B [aa])", {box("未知的关键词", "B ")}, false, true},
+        MessageCase{"OneLetterMove", "(;B[a])", {box(texts::kBadCoordinate, "a")}, false, true},
+        MessageCase{"EmptyMove", "(;W[])", {box(texts::kBadCoordinate, "")}, false, true},
+        MessageCase{"MoveOffRange",
+                    "(;B[ua];W[az])",
+                    {box(texts::kBadCoordinate, "ua"), box(texts::kBadCoordinate, "az")},
+                    false,
+                    true},
+        MessageCase{"HighByteMove", "(;B[\xB0\xA1])", {box(texts::kBadCoordinate, "\xB0\xA1")}, false, true},
+        MessageCase{"BadMark",
+                    "(;TR[zz]MA[])",
+                    {box(texts::kBadCoordinate, "zz"), box(texts::kBadCoordinate, "")},
+                    false,
+                    true},
+        MessageCase{"LowerCaseIdentifier", "(;b[aa])", {box(texts::kUnknownIdentifier, "b")}, false, true},
+        MessageCase{"UnknownTwoLetters",
+                    "(;GM[1]XY[z])",
+                    {box(texts::kUnknownIdentifier, "GM"), box(texts::kUnknownIdentifier, "XY")},
+                    false,
+                    true},
+        MessageCase{"BlankInIdentifier", "(;B [aa])", {box(texts::kUnknownIdentifier, "B ")}, false, true},
         MessageCase{"BlankBeforeVariationNode",
                     "(;B[aa]( ;W[bb]))",
                     {box("Error file data", " ;W[bb]))"), box("Error file data", ";W[bb]))")},
@@ -272,10 +281,10 @@ TEST(SgfReader, TextPropertiesAreStoredAsTheirOwnCopies)
         EXPECT_EQ(text(node->blackSetup), c.blackSetup) << c.body;
         const char* bufferStart = r.engine.textBuffer.get();
         const char* bufferEnd = bufferStart + r.engine.textBufferSize;
-        for (const OwnedText* owned :
+        for (const NodeText* owned :
              {&node->comment, &node->name, &node->branchInfo, &node->whiteSetup, &node->blackSetup}) {
             if (*owned) {
-                EXPECT_FALSE(owned->get() >= bufferStart && owned->get() < bufferEnd) << c.body;
+                EXPECT_FALSE(*owned >= bufferStart && *owned < bufferEnd) << c.body;
             }
         }
     }
@@ -317,7 +326,7 @@ TEST(SgfReader, MarksAccumulateInFileOrderWithFirstPointOnly)
     for (const NodeMark* mark = node->marks; mark != nullptr; mark = mark->next)
         actual.push_back({mark->kind, mark->col, mark->row});
     EXPECT_EQ(actual, expected);
-    EXPECT_EQ(r.messages.texts(), std::vector<std::string>{box("错误的坐标值", "zz")});
+    EXPECT_EQ(r.messages.texts(), std::vector<std::string>{box(texts::kBadCoordinate, "zz")});
     EXPECT_EQ(node->col, 19);
 }
 
@@ -347,7 +356,7 @@ TEST(SgfReader, SequencesChainAndVariationsKeepTheirOrder)
 
     VariationNode* a = root->firstChild;
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->parent, root.get());
+    EXPECT_EQ(a->parent, root);
     VariationNode* empty = a->firstChild;
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->color, 0);
@@ -370,7 +379,7 @@ TEST(SgfReader, SequencesChainAndVariationsKeepTheirOrder)
     EXPECT_EQ(e->firstChild->nextSibling->col, 6);
     EXPECT_EQ(e->firstChild->nextSibling->parent, e);
     EXPECT_EQ(last->firstChild->firstChild->col, 3);
-    EXPECT_EQ(countNodes(root.get()), 10U);
+    EXPECT_EQ(countNodes(root), 10U);
 }
 
 TEST(SgfReader, FatalStopReadsNothingFurther)
@@ -400,7 +409,7 @@ TEST(SgfReader, DeepNestingReadsWithoutRecursion)
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(r.messages.boxes.empty());
     std::size_t depth = 0;
-    for (const VariationNode* node = root.get(); node->firstChild != nullptr; node = node->firstChild) {
+    for (const VariationNode* node = root; node->firstChild != nullptr; node = node->firstChild) {
         EXPECT_EQ(node->firstChild->parent, node);
         ++depth;
     }
@@ -429,7 +438,7 @@ TEST(SgfReader, LongChainReadsIteratively)
     Reading r(library);
     const auto root = r.readLibrary();
     ASSERT_NE(root, nullptr);
-    EXPECT_EQ(countNodes(root.get()), kNodes + 1);
+    EXPECT_EQ(countNodes(root), kNodes + 1);
     EXPECT_TRUE(r.messages.boxes.empty());
 }
 
@@ -444,9 +453,9 @@ TEST(SgfReader, FixtureLibraryLoadsAndBrowsesWithoutAnyMessage)
     auto root = r.readLibrary();
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(r.messages.boxes.empty()) << r.messages.boxes.front().text;
-    EXPECT_EQ(countNodes(root.get()), kFixtureNodes);
+    EXPECT_EQ(countNodes(root), kFixtureNodes);
 
-    r.engine.adoptRoot(root.release());
+    r.engine.adoptTree(std::move(r.arena), root);
     r.engine.resetToRoot();
     EXPECT_GT(r.engine.candidateCount, 1);
 

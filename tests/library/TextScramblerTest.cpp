@@ -50,6 +50,56 @@ void expectRoundTrips(std::size_t length)
     EXPECT_EQ(scrambled(back), text) << "length " << length;
 }
 
+// Fixed vectors: every container ever made depends on these bytes, so they
+// are written out here rather than derived from the scrambler's own tables.
+struct Vector {
+    const char* name;
+    std::string plain;
+    const char* scrambledHex;
+};
+
+std::string hexOf(const std::string& bytes)
+{
+    static const char* const kDigits = "0123456789ABCDEF";
+    std::string hex;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex.push_back(kDigits[byte >> 4]);
+        hex.push_back(kDigits[byte & 0x0F]);
+    }
+    return hex;
+}
+
+std::string fromHex(const std::string& hex)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+TEST(TextScrambler, FixedVectorsScrambleToKnownBytesAndBack)
+{
+    const Vector vectors[] = {
+        {"a move", "(;B[pd])", "527A8E90ADFD11C4"},
+        // GBK bytes of (;C[定式]N[星位]).
+        {"GBK text", fromHex("283B435BB6A8CABD5D4E5BD0C7CEBB5D29"), "5A7A8E26AD3273DCF9C464FE4C28DC2263"},
+        // 260 bytes: the key index wraps after 256.
+        {"past the key's length", sampleText(260),
+         "46DA8737DDE1B14CC732B8ED7FF3CA1E7E12B15CFDCEEB76E9A99CB1E14A75DBD5868D184197B70369FC0599B52909AB"
+         "1302A5F67248144C33F26428D00829DFE7E775411AAB4144B6FA1FA53B031DB342465A12F13E21EA4F16D6F96F1ADBE1"
+         "20294ECE3B88921B318CED1E37AC41F826A2ABC8E8A77CAEEDC9C39E9AE2548A655C27905AC9AEB640679B728668316A"
+         "A156D87A9AE5013C330490ABE84AB620B3A0500110683CD3E499B9ACF7A522A950DEB730C30F02C82CB7A38BA059A968"
+         "2EFF8CCD041A36B9EB0B1982B726BCF27BAE8CAF8A0CC819230419FCF344A7ECD448AABCE44EA51885F87B618D5366BD"
+         "D65C2CB4061D8618A8990E27D75ECB21E0920C27"},
+    };
+    for (const Vector& v : vectors) {
+        SCOPED_TRACE(v.name);
+        EXPECT_EQ(hexOf(scrambled(v.plain)), v.scrambledHex);
+        EXPECT_EQ(descrambled(fromHex(v.scrambledHex)), v.plain);
+    }
+}
+
 TEST(TextScrambler, RoundTripsInBothOrdersForEveryShortLength)
 {
     for (std::size_t length = 0; length <= 1000; ++length)

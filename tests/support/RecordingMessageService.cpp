@@ -4,7 +4,12 @@ namespace joseki::test {
 
 int RecordingMessageService::showMessageBox(const std::string& gbkText, unsigned flags)
 {
-    boxes.push_back({gbkText, flags});
+    return showCaptionedBox(gbkText, std::string(), flags);
+}
+
+int RecordingMessageService::showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)
+{
+    boxes.push_back({gbkText, flags, gbkCaption});
     if (answers_.empty())
         return mb::kIdOk;
     const int answer = answers_.front();

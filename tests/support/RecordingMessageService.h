@@ -15,9 +15,11 @@ public:
     struct Box {
         std::string text; // GBK
         unsigned flags = 0;
+        std::string caption; // GBK; empty for a box in the application's style
     };
 
     int showMessageBox(const std::string& gbkText, unsigned flags) override;
+    int showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags) override;
     void exitProcess(int status) override;
 
     // Answers for the next boxes, in order.

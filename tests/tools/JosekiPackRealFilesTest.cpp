@@ -3,7 +3,7 @@
 // file is made here, from a known UTF-8 text where it has one, converted, and
 // read back by the browser's own reader.
 #include "core/JosekiEngine.h"
-#include "tests/support/LibraryText.h"
+#include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
 #include "tests/support/TestFiles.h"
 #include "tests/tools/PackRun.h"
@@ -150,8 +150,8 @@ TEST(JosekiPackRealFiles, LegacyAndUtf16FilesWithoutCaComeBackWithTheirCharacter
         ASSERT_NE(root->firstChild, nullptr);
         const std::string commentBack = c.commentBack != nullptr ? c.commentBack : encoded(utf8(c.comment), "GBK");
         const std::string nameBack = c.nameBack != nullptr ? c.nameBack : encoded(utf8(c.name), "GBK");
-        EXPECT_STREQ(root->comment.get(), commentBack.c_str());
-        EXPECT_STREQ(root->firstChild->name.get(), nameBack.c_str());
+        EXPECT_STREQ(root->comment, commentBack.c_str());
+        EXPECT_STREQ(root->firstChild->name, nameBack.c_str());
     }
 }
 
@@ -185,7 +185,7 @@ TEST(JosekiPackRealFiles, ADeclaredCaWinsWhenTheTextFitsIt)
         const Conversion conversion(c.file);
         ASSERT_TRUE(conversion.succeeded());
         EXPECT_EQ(warnings(conversion.run), c.warnings);
-        EXPECT_STREQ(conversion.engine.root->comment.get(), c.commentBack);
+        EXPECT_STREQ(conversion.engine.root->comment, c.commentBack);
     }
 }
 
@@ -199,9 +199,9 @@ TEST(JosekiPackRealFiles, AGameTreeOpenedWithoutSemicolonIsReadWithAWarning)
               std::vector<std::string>{"warning: game tree 1 opens with \"(\" and no \";\" before "
                                        "its first node; read as if it were there"});
     const VariationNode* root = conversion.engine.root;
-    EXPECT_STREQ(root->comment.get(), "root");
+    EXPECT_STREQ(root->comment, "root");
     ASSERT_NE(root->firstChild, nullptr);
-    EXPECT_STREQ(root->firstChild->comment.get(), "move");
+    EXPECT_STREQ(root->firstChild->comment, "move");
 }
 
 TEST(JosekiPackRealFiles, SeveralGameTreesSayHowManyWereSkippedAndTreePicksOne)
@@ -245,7 +245,7 @@ TEST(JosekiPackRealFiles, SeveralGameTreesSayHowManyWereSkippedAndTreePicksOne)
         ASSERT_TRUE(conversion.succeeded());
         EXPECT_EQ(numberAfter(conversion.run.out, "nodes"), c.nodes);
         EXPECT_EQ(warnings(conversion.run), c.warnings);
-        EXPECT_STREQ(conversion.engine.root->comment.get(), c.rootComment);
+        EXPECT_STREQ(conversion.engine.root->comment, c.rootComment);
     }
 }
 

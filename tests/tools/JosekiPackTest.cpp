@@ -295,7 +295,7 @@ TEST(JosekiPack, AppendMakesAProgramWhoseLoaderReadsTheLibraryBack)
     loadJosekiLibrary(engine, (dir / "browser").string());
     EXPECT_TRUE(messages.boxes.empty());
     ASSERT_TRUE(engine.isLoaded());
-    EXPECT_STREQ(engine.root->comment.get(), "root");
+    EXPECT_STREQ(engine.root->comment, "root");
     EXPECT_EQ(engine.candidateCount, 2);
 
     // Appending to a program that already holds a library replaces it.
@@ -308,7 +308,7 @@ TEST(JosekiPack, AppendMakesAProgramWhoseLoaderReadsTheLibraryBack)
     JosekiEngine again(againMessages);
     loadJosekiLibrary(again, (dir / "again").string());
     ASSERT_TRUE(again.isLoaded());
-    EXPECT_STREQ(again.root->comment.get(), "other");
+    EXPECT_STREQ(again.root->comment, "other");
 }
 
 TEST(JosekiPack, FailuresNameTheFileAndLeaveNoOutput)

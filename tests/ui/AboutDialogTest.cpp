@@ -2,11 +2,11 @@
 
 #include "tests/support/RecordingMessageService.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/ControlIds.h"
+#include "ui/ControlHooks.h"
 #include "ui/GbkText.h"
 #include "ui/JosekiBrowserApp.h"
 #include "ui/JosekiBrowserDialog.h"
-#include "ui/controls/ControlHooks.h"
+#include "ui/controller/ControlIds.h"
 #include "ui/controls/SplashWindow.h"
 
 #include <QAction>
@@ -106,7 +106,7 @@ protected:
         installControlHooks(*app);
         app->splashEnabled = true;
         dialog = std::make_unique<JosekiBrowserDialog>(messages, test::fixtureLoad("fixture.sgf"), app->dialogHooks);
-        ASSERT_TRUE(test::waitUntil([this] { return dialog->controller().loaded && dialog->isVisible(); }));
+        ASSERT_TRUE(test::waitUntil([this] { return dialog->controller().loaded() && dialog->isVisible(); }));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
 
@@ -201,7 +201,7 @@ TEST_F(AboutCallersTest, AClickOnACandidateClosesTheStartUpPictureAndPlaysTheMov
     ASSERT_TRUE(
         test::waitUntil([this] { return dialog->frameGeometry().width() == dialog->layout().expectedWindowWidth; }));
     SplashWindow::showSplash(dialog.get());
-    const JosekiEngine& engine = dialog->controller().engine;
+    const JosekiEngine& engine = dialog->controller().engine();
     ASSERT_GT(engine.candidateCount, 0);
     const VariationNode* before = engine.cursor;
     const Point target = engine.candidates[0];

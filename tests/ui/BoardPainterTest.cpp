@@ -1,6 +1,8 @@
 #include "ui/BoardPainter.h"
+#include "core/TrialBoard.h"
+#include "library/LibraryLoader.h"
 #include "ui/BoardTextures.h"
-#include "ui/GdiFont.h"
+#include "ui/FontWithCellHeight.h"
 #include "ui/StoneImageCache.h"
 
 #include "tests/support/RecordingMessageService.h"
@@ -48,19 +50,24 @@ public:
         : layout(computeLayout(workArea, screen == 0 ? workArea + 30 : screen))
     {
         application();
-        numberFont = makeGdiFont(QStringLiteral("Arial"), layout.numberFontHeight, 900);
-        coordinateFont = makeGdiFont(QStringLiteral("Arial"), layout.coordinateFontHeight, 400);
-        if (loaded) {
-            engine.adoptRoot(new VariationNode);
-            engine.textBuffer = std::make_unique<char[]>(1);
-        }
+        numberFont = fontWithCellHeight(QStringLiteral("Arial"), layout.numberFontHeight, 900);
+        coordinateFont = fontWithCellHeight(QStringLiteral("Arial"), layout.coordinateFontHeight, 400);
+        if (loaded)
+            loadLibraryText(engine, "(;)");
     }
 
-    PaintResult paint()
+    // The frame drawn from the scene the controller would build now.
+    struct Painted {
+        QImage image;
+        BoardScene scene;
+    };
+    Painted paint()
     {
-        const PaintInput input{engine,    trial,  moveNumberMode, showCoordinates, boardTexture,
-                               trialMode, layout, numberFont,     coordinateFont};
-        return BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
+        const DisplayState display{0, moveNumberMode, showCoordinates, boardTexture, trialMode};
+        Painted painted{QImage(), makeBoardScene(engine, trial, display)};
+        const PaintInput input{painted.scene, layout, numberFont, coordinateFont};
+        painted.image = BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
+        return painted;
     }
 
     void placeBook(int col, int row, std::int8_t colour, int number)
@@ -192,7 +199,7 @@ TEST(BoardPainter, BorderClosesAroundTheBoardAndTheBackgroundIsGrey)
 TEST(BoardPainter, TrialModeFillsTheFrameBand)
 {
     Frame frame(570, 600);
-    const Rect band = frame.layout.frameRect; // (9, 16, 511, 516)
+    const Rect band = frame.layout.bandedBoardRect; // (9, 16, 511, 516)
     frame.trialMode = 1;
     const QImage trial = frame.paint().image;
     EXPECT_EQ(at(trial, band.left, band.top), kBandPixel);
@@ -218,13 +225,15 @@ TEST(BoardPainter, OnlyTheEmptyBoardBeforeTheLibraryIsLoaded)
     unloaded.label(5, 5, 'A');
     unloaded.addCandidate(6, 6);
     unloaded.addCandidate(kNoMove, kNoMove);
-    const PaintResult before = unloaded.paint();
+    const Frame::Painted before = unloaded.paint();
     EXPECT_EQ(before.image, empty.paint().image);
-    EXPECT_FALSE(before.tenukiStateDecided);
-    EXPECT_FALSE(before.tenukiEnabled);
+    EXPECT_FALSE(before.scene.tenukiEnabled.has_value());
+    EXPECT_FALSE(before.scene.tenukiEnabled.value_or(false));
     // A root without its text does not count as loaded either.
-    unloaded.engine.adoptRoot(new VariationNode);
-    EXPECT_FALSE(unloaded.paint().tenukiStateDecided);
+    NodeArena tree;
+    VariationNode* root = tree.newNode();
+    unloaded.engine.adoptTree(std::move(tree), root);
+    EXPECT_FALSE(unloaded.paint().scene.tenukiEnabled.has_value());
 }
 
 TEST(BoardPainter, CoordinatesSkipKAndStandOnTheTopAndRightEdges)
@@ -234,29 +243,31 @@ TEST(BoardPainter, CoordinatesSkipKAndStandOnTheTopAndRightEdges)
     frame.showCoordinates = 1;
     const QImage shown = frame.paint().image;
 
-    // The same texts drawn by hand at their cells' top-left corners.
+    ASSERT_EQ(frame.x(0), 42);
+    ASSERT_EQ(frame.y(0), 49);
+
+    // The same texts drawn by hand at their cells' top-left corners, in this
+    // layout's pixels: each letter 3 left of its line and 16 above the top
+    // line; the numbers 641 (two digits) or 643 (one) across and 8 above
+    // their lines.
     QImage expected = plain;
     {
         QPainter painter(&expected);
         painter.setFont(frame.coordinateFont);
         painter.setPen(QColor(kCoordinatePixel));
-        const QFontMetrics metrics(frame.coordinateFont);
+        const int ascent = QFontMetrics(frame.coordinateFont).ascent();
         const QString letters = QStringLiteral("ABCDEFGHIJLMNOPQRST");
-        const int g = frame.layout.gridSpacing;
         for (int j = 0; j < 19; ++j) {
-            painter.drawText(QPoint(frame.x(j) - g / 10, frame.y(0) - g / 2 + metrics.ascent()), letters.mid(j, 1));
-            const QString number = QString::number(19 - j);
-            painter.drawText(QPoint(frame.x(18) + g / 5 + 3 - 2 * static_cast<int>(number.size()),
-                                    frame.y(j) - g / 4 + metrics.ascent()),
-                             number);
+            painter.drawText(QPoint(39 + 33 * j, 33 + ascent), letters.mid(j, 1));
+            painter.drawText(QPoint(j < 10 ? 641 : 643, 41 + 33 * j + ascent), QString::number(19 - j));
         }
     }
     EXPECT_EQ(shown, expected);
     // Nothing along the left and bottom edges.
     const auto changed = differences(plain, shown);
     ASSERT_TRUE(changed.has_value());
-    EXPECT_GE(changed->left(), frame.x(0) - 33 / 10);
-    EXPECT_LT(changed->bottom(), frame.y(18) + 33 / 2);
+    EXPECT_GE(changed->left(), 39);
+    EXPECT_LT(changed->bottom(), 49 + 18 * 33 + 16);
 }
 
 TEST(BoardPainter, TextureIndexOutOfRangeIsResetToTheFirstTexture)
@@ -265,18 +276,17 @@ TEST(BoardPainter, TextureIndexOutOfRangeIsResetToTheFirstTexture)
     const QImage first = frame.paint().image;
     for (int texture : {5, -1, 3}) {
         frame.boardTexture = texture;
-        const PaintResult result = frame.paint();
-        EXPECT_EQ(result.boardTexture, 0) << texture;
+        const Frame::Painted result = frame.paint();
+        EXPECT_EQ(result.scene.boardTexture, 0) << texture;
         EXPECT_EQ(result.image, first) << texture;
     }
     frame.boardTexture = 2;
-    EXPECT_EQ(frame.paint().boardTexture, 2);
+    EXPECT_EQ(frame.paint().scene.boardTexture, 2);
 }
 
 TEST(BoardPainter, TexturesTileFromTheClientOrigin)
 {
-    if (!resourcesPresent())
-        GTEST_SKIP() << "board images not generated yet";
+    ASSERT_TRUE(resourcesPresent()) << "the compiled-in board images are missing";
     for (int index = 0; index < BoardTextures::kCount; ++index) {
         SCOPED_TRACE(index);
         Frame frame(570, 600);
@@ -351,8 +361,7 @@ void expectStoneAt(const QImage& board, const QImage& empty, const QImage& stone
 
 TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
 {
-    if (!resourcesPresent())
-        GTEST_SKIP() << "stone images not generated yet";
+    ASSERT_TRUE(resourcesPresent()) << "the compiled-in stone images are missing";
     struct Case {
         int workArea;
         int spacing;
@@ -455,9 +464,8 @@ TEST(BoardPainter, OnlyTheLastStonesAreNumberedInTheirColours)
     EXPECT_TRUE(containsColour(image, onBlack, kBookOnBlackPixel));
     EXPECT_FALSE(containsColour(image, onWhite, kBookOnBlackPixel));
     // Black digits on white: the bold strokes have fully black pixels.
-    if (resourcesPresent()) {
-        EXPECT_TRUE(containsColour(image, QRect(frame.x(6) - 5, frame.y(2) - 8, 10, 14), kBlackPixel));
-    }
+    ASSERT_TRUE(resourcesPresent());
+    EXPECT_TRUE(containsColour(image, QRect(frame.x(6) - 5, frame.y(2) - 8, 10, 14), kBlackPixel));
 }
 
 TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)
@@ -472,8 +480,8 @@ TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)
     frame.label(9, 9, 'A');
     frame.addCandidate(10, 10);
     frame.addCandidate(kNoMove, kNoMove);
-    const PaintResult result = frame.paint();
-    EXPECT_FALSE(result.tenukiStateDecided);
+    const Frame::Painted result = frame.paint();
+    EXPECT_FALSE(result.scene.tenukiEnabled.has_value());
     const QImage& image = result.image;
     EXPECT_TRUE(containsColour(image, QRect(frame.x(5) - 16, frame.y(5) - 16, 33, 33), kTrialOnBlackPixel));
     EXPECT_FALSE(containsColour(image, QRect(frame.x(3) - 16, frame.y(3) - 16, 33, 33), kTrialOnBlackPixel));
@@ -563,17 +571,17 @@ TEST(BoardPainter, TenukiButtonFollowsTheCandidates)
 {
     Frame frame(570, 600);
     frame.addCandidate(3, 3);
-    PaintResult result = frame.paint();
-    EXPECT_TRUE(result.tenukiStateDecided);
-    EXPECT_FALSE(result.tenukiEnabled);
+    Frame::Painted result = frame.paint();
+    EXPECT_TRUE(result.scene.tenukiEnabled.has_value());
+    EXPECT_FALSE(result.scene.tenukiEnabled.value_or(false));
 
     const QImage withoutTenuki = result.image;
     frame.addCandidate(kNoMove, kNoMove);
     frame.addCandidate(-1, 4); // off the board: ignored
     frame.addCandidate(19, 2);
     result = frame.paint();
-    EXPECT_TRUE(result.tenukiStateDecided);
-    EXPECT_TRUE(result.tenukiEnabled);
+    EXPECT_TRUE(result.scene.tenukiEnabled.has_value());
+    EXPECT_TRUE(result.scene.tenukiEnabled.value_or(false));
     EXPECT_EQ(result.image, withoutTenuki);
 }
 
@@ -582,7 +590,7 @@ TEST(BoardPainter, FontCellHeightsMatchTheRequestedHeights)
     application();
     for (int height : {12, 14, 16, 18, 20}) {
         for (int weight : {400, 900}) {
-            const QFont font = makeGdiFont(QStringLiteral("Arial"), height, weight);
+            const QFont font = fontWithCellHeight(QStringLiteral("Arial"), height, weight);
             const QFontMetrics metrics(font);
             EXPECT_LE(metrics.ascent() + metrics.descent(), height) << height;
             EXPECT_GE(metrics.ascent() + metrics.descent(), height - 1) << height;

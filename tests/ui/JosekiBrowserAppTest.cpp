@@ -101,7 +101,7 @@ protected:
         app = std::make_unique<JosekiBrowserApp>();
         dialog = std::make_unique<JosekiBrowserDialog>(messages, test::fixtureLoad("ui-browse.sgf"));
         JosekiBrowserApp::applyDialogColours(*dialog);
-        ASSERT_TRUE(waitUntil([this] { return dialog->controller().loaded; }));
+        ASSERT_TRUE(waitUntil([this] { return dialog->controller().loaded(); }));
     }
 
     test::RecordingMessageService messages;
@@ -137,13 +137,13 @@ TEST_F(ApplicationTest, PressTakenByTheSplashRelayIsNotDeliveredButTheNextIs)
     auto* check = static_cast<QCheckBox*>(dialog->controlWidget(kCoordinatesCheck));
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_TRUE(check->isChecked());
-    EXPECT_EQ(dialog->controller().showCoordinates, 1);
+    EXPECT_EQ(dialog->controller().display().showCoordinates, 1);
     EXPECT_GE(offered, 1);
     // Nothing keeps the mouse: the next click reaches the box as usual.
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_FALSE(check->isChecked());
-    EXPECT_EQ(dialog->controller().showCoordinates, 0);
+    EXPECT_EQ(dialog->controller().display().showCoordinates, 0);
 }
 
 TEST_F(ApplicationTest, KeyTakenByTheSplashRelayDoesNotCloseTheWindow)

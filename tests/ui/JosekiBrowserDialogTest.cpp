@@ -36,7 +36,7 @@ protected:
     {
         test::testApplication();
         dialog = std::make_unique<JosekiBrowserDialog>(messages, test::fixtureLoad(kFixture));
-        ASSERT_TRUE(waitUntil([this] { return dialog->controller().loaded; }));
+        ASSERT_TRUE(waitUntil([this] { return dialog->controller().loaded(); }));
         ASSERT_TRUE(dialog->isVisible());
         // The first paint resizes the window to the layout's size.
         ASSERT_TRUE(waitUntil([this] { return dialog->frameGeometry().width() == layout().expectedWindowWidth; }));
@@ -45,7 +45,7 @@ protected:
 
     const Layout& layout() const { return dialog->layout(); }
     BrowserController& controller() { return dialog->controller(); }
-    JosekiEngine& engine() { return dialog->controller().engine; }
+    const JosekiEngine& engine() { return dialog->controller().engine(); }
     QWidget* control(int id) { return dialog->controlWidget(id); }
     QPushButton* button(int id) { return static_cast<QPushButton*>(control(id)); }
 
@@ -75,7 +75,7 @@ TEST_F(JosekiBrowserDialogTest, StartUpShowsTheRootWithDefaultOptions)
     auto* combo = static_cast<QComboBox*>(control(kMoveNumberCombo));
     EXPECT_EQ(combo->currentIndex(), 3);
     EXPECT_EQ(qStringToGbk(combo->currentText()), "最后5手");
-    EXPECT_EQ(controller().moveNumberMode, 5);
+    EXPECT_EQ(controller().display().moveNumberMode, 5);
     EXPECT_EQ(static_cast<QLineEdit*>(control(kSpeedEdit))->text(), QStringLiteral("5"));
     EXPECT_TRUE(static_cast<QCheckBox*>(control(kCoordinatesCheck))->isChecked());
     EXPECT_EQ(static_cast<TriStateButton*>(control(kTextureButton))->state(), 0);
@@ -125,9 +125,12 @@ TEST_F(JosekiBrowserDialogTest, ControlsCarryTheirIdsAndInitialStates)
 
 TEST_F(JosekiBrowserDialogTest, WindowTakesTheLayoutSizeAndTheControlsTheirScaledPlaces)
 {
-    EXPECT_EQ(dialog->frameGeometry().size(), dialog->expectedWindowSize());
+    // The offscreen screen is 800 x 800: a work area of the full height, so
+    // the layout works with 760 pixels.
+    EXPECT_EQ(dialog->frameGeometry().size(), QSize(951, 741));
+    EXPECT_EQ(dialog->expectedWindowSize(), QSize(951, 741));
     // Centred on the work area after the resize, but kept inside it when it
-    // is larger (the offscreen screen is 800 x 800, the window 950 wide).
+    // is larger.
     const QRect area = dialog->screen()->availableGeometry();
     const QSize size = dialog->expectedWindowSize();
     const auto centred = [](int start, int extent, int length) {
@@ -187,20 +190,20 @@ TEST_F(JosekiBrowserDialogTest, TrialPlayPlacesStonesAndEndsBackOnTheBook)
 {
     clickPoint(Qt::LeftButton, 15, 3);
     QTest::mouseClick(button(kTrialButton), Qt::LeftButton);
-    EXPECT_EQ(controller().trialMode, 1);
+    EXPECT_EQ(controller().display().trialMode, 1);
     EXPECT_EQ(commentText(), "您正在试下研讨状态");
     EXPECT_TRUE(button(kTrialEndButton)->isEnabled());
     EXPECT_FALSE(button(kTrialButton)->isEnabled());
 
     clickPoint(Qt::LeftButton, 10, 10);
-    EXPECT_EQ(controller().trialBoard.moveCount, 1);
+    EXPECT_EQ(controller().trialBoard().moveCount, 1);
     EXPECT_EQ(qStringToGbk(button(kTrialButton)->text()), "重新试下");
     EXPECT_TRUE(button(kTrialButton)->isEnabled());
     clickPoint(Qt::RightButton, 10, 10);
-    EXPECT_EQ(controller().trialBoard.moveCount, 0);
+    EXPECT_EQ(controller().trialBoard().moveCount, 0);
 
     QTest::mouseClick(button(kTrialEndButton), Qt::LeftButton);
-    EXPECT_EQ(controller().trialMode, 0);
+    EXPECT_EQ(controller().display().trialMode, 0);
     EXPECT_EQ(engine().stoneCount, 1);
     EXPECT_FALSE(button(kTrialEndButton)->isEnabled());
 }
@@ -245,13 +248,17 @@ TEST_F(JosekiBrowserDialogTest, EscapeClosesWithoutAsking)
 
 TEST_F(JosekiBrowserDialogTest, BoardCursorCoversTheEdgeHalfSquaresOnly)
 {
-    const int h = layout().gridSpacing / 2;
-    const int first = layout().boardOriginX - h;
-    const int lastX = layout().boardOriginX + 18 * layout().gridSpacing + h;
-    const int top = layout().boardOriginY - h;
-    const int lastY = layout().boardOriginY + 18 * layout().gridSpacing + h;
-    const int midY = layout().boardOriginY + 9 * layout().gridSpacing;
-    const int midX = layout().boardOriginX + 9 * layout().gridSpacing;
+    // The offscreen layout: origin (43, 50), spacing 33, so each point owns
+    // 16 pixels either side of its lines.
+    ASSERT_EQ(layout().boardOriginX, 43);
+    ASSERT_EQ(layout().boardOriginY, 50);
+    ASSERT_EQ(layout().gridSpacing, 33);
+    const int first = 27;
+    const int lastX = 653;
+    const int top = 34;
+    const int lastY = 660;
+    const int midY = 347;
+    const int midX = 340;
     struct Case {
         QPoint pixel;
         bool board;
@@ -287,11 +294,11 @@ TEST_F(JosekiBrowserDialogTest, ComboEntryIsFoundFromTheSecondEntryOnAndWraps)
 TEST_F(JosekiBrowserDialogTest, OptionsFollowTheirControls)
 {
     QTest::mouseClick(control(kCoordinatesCheck), Qt::LeftButton);
-    EXPECT_EQ(controller().showCoordinates, 0);
+    EXPECT_EQ(controller().display().showCoordinates, 0);
     const int textures[] = {1, 2, 0};
     for (const int texture : textures) {
         QTest::mouseClick(control(kTextureButton), Qt::LeftButton);
-        EXPECT_EQ(controller().boardTexture, texture);
+        EXPECT_EQ(controller().display().boardTexture, texture);
     }
 }
 
@@ -308,7 +315,7 @@ TEST_F(JosekiBrowserDialogTest, SpeedArrowsStepTheEditWithinOneToTen)
     for (int i = 0; i < 12; ++i)
         spin->stepBy(-1);
     EXPECT_EQ(edit->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog->readExchangedValues().autoPlaySpeed, 1);
+    EXPECT_EQ(dialog->readControlValues().autoPlaySpeed, 1);
 }
 
 TEST_F(JosekiBrowserDialogTest, CommentLineBreaksAreShownAsLines)

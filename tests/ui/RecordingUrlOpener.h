@@ -11,7 +11,7 @@ namespace joseki::test {
 // installed for its lifetime.
 class RecordingUrlOpener : public UrlOpener {
 public:
-    RecordingUrlOpener() : previous_(UrlOpener::install(this)) { }
+    RecordingUrlOpener() : previous_(UrlOpener::install(this)) {}
     ~RecordingUrlOpener() override { UrlOpener::install(previous_); }
     RecordingUrlOpener(const RecordingUrlOpener&) = delete;
     RecordingUrlOpener& operator=(const RecordingUrlOpener&) = delete;

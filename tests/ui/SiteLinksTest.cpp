@@ -1,6 +1,7 @@
 #include "ui/controls/SiteLinks.h"
 
 #include "core/MessageService.h"
+#include "tests/support/RecordingMessageService.h"
 #include "tests/ui/RecordingUrlOpener.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/GbkText.h"
@@ -20,16 +21,11 @@ namespace {
 
 using test::RecordingUrlOpener;
 
-struct RecordedBox {
-    std::string text;
-    std::string caption;
-    unsigned flags;
-};
-
 // Real labels except those whose text is in `failing`; boxes are recorded.
 struct ScriptedServices {
     std::vector<std::string> failing;
-    std::vector<RecordedBox> boxes;
+    test::RecordingMessageService messages;
+    std::vector<test::RecordingMessageService::Box>& boxes = messages.boxes;
 
     SiteLinkServices services()
     {
@@ -38,9 +34,7 @@ struct ScriptedServices {
                                         return false;
                                     return label.create(settings);
                                 },
-                                [this](const std::string& text, const std::string& caption, unsigned flags) {
-                                    boxes.push_back({text, caption, flags});
-                                }};
+                                &messages};
     }
 };
 
@@ -154,7 +148,7 @@ TEST_F(SiteLinksTest, AnInfoLinkThatCannotBeMadeIsReportedAndLeftOut)
         EXPECT_EQ(createInfoPanelLinks(&freshPanel, scripted.services()), c.made);
         EXPECT_EQ(static_cast<int>(linkWindows(&freshPanel).size()), c.made);
         ASSERT_EQ(scripted.boxes.size(), c.failing.size());
-        for (const RecordedBox& box : scripted.boxes) {
+        for (const test::RecordingMessageService::Box& box : scripted.boxes) {
             EXPECT_EQ(box.text, "Failed to create hyperlink 3.");
             EXPECT_EQ(box.caption, "Fatal error!");
             EXPECT_EQ(box.flags, mb::kIconError);

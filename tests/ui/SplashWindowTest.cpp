@@ -1,8 +1,8 @@
 #include "ui/controls/SplashWindow.h"
 
 #include "tests/ui/UiTestSupport.h"
+#include "ui/ControlHooks.h"
 #include "ui/JosekiBrowserApp.h"
-#include "ui/controls/ControlHooks.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -30,14 +30,7 @@ inline QApplication& testApplication()
 // unscrambled text of the container.
 inline std::function<void(JosekiEngine&)> fixtureLoad(const std::string& fixture)
 {
-    return [fixture](JosekiEngine& engine) {
-        const std::string text = readFile(testDataPath(fixture));
-        engine.textBufferSize = text.size() + 1;
-        engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
-        std::memcpy(engine.textBuffer.get(), text.data(), text.size());
-        engine.textBuffer[text.size()] = '\0';
-        readLibraryText(engine);
-    };
+    return [fixture](JosekiEngine& engine) { loadLibraryText(engine, readFile(testDataPath(fixture))); };
 }
 
 // Runs the event loop until the condition holds or the time is up.

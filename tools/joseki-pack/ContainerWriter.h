@@ -6,20 +6,21 @@ namespace joseki::pack {
 
 // Makes the container the browser finds at the end of its own executable file:
 // the magic, the scrambled library text, zero bytes up to the fixed length.
-class ContainerWriter {
-public:
-    // Builds the container of `text`; false, with `error` set, for a text that
-    // does not fit or that holds a zero byte (it would end the text early).
-    static bool build(const std::string& text, std::string& container, std::string& error);
+namespace ContainerWriter {
 
-    // `joseki-pack pack LIB OUT`: writes the container of LIB to OUT. Returns the exit status.
-    static int pack(const std::string& libraryPath, const std::string& outputPath);
+// Builds the container of `text`; false, with `error` set, for a text that
+// does not fit or that holds a zero byte (it would end the text early).
+bool build(const std::string& text, std::string& container, std::string& error);
 
-    // `joseki-pack append EXE LIB OUT`: the program image followed by the
-    // container of LIB, with EXE's executable bits. A container already at
-    // the end of EXE is replaced, and an image too short for the browser's
-    // length check is padded with zero bytes. Returns the exit status.
-    static int append(const std::string& executablePath, const std::string& libraryPath, const std::string& outputPath);
-};
+// `joseki-pack pack LIB OUT`: writes the container of LIB to OUT. Returns the exit status.
+int pack(const std::string& libraryPath, const std::string& outputPath);
+
+// `joseki-pack append EXE LIB OUT`: the program image followed by the
+// container of LIB, with EXE's executable bits. A container already at
+// the end of EXE is replaced, and an image too short for the browser's
+// length check is padded with zero bytes. Returns the exit status.
+int append(const std::string& executablePath, const std::string& libraryPath, const std::string& outputPath);
+
+} // namespace ContainerWriter
 
 } // namespace joseki::pack

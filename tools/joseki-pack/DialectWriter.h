@@ -24,10 +24,11 @@ struct ConversionNotes {
 // without a message: only identifiers it knows, every move on the board or
 // the tenuki "tt", no backslash, no "]" inside a value, no value over the
 // reader's limit, at most the labels the browser lists.
-class DialectWriter {
-public:
-    // The dialect text of the tree (iterative over the tree's shape).
-    static std::string write(const SgfTree& tree, ConversionNotes& notes);
-};
+namespace DialectWriter {
+
+// The dialect text of the tree (iterative over the tree's shape).
+std::string write(const SgfTree& tree, ConversionNotes& notes);
+
+} // namespace DialectWriter
 
 } // namespace joseki::pack

@@ -17,7 +17,7 @@ constexpr std::size_t kChunk = 4096;
 // One iconv conversion descriptor, closed on destruction.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) { }
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter()
     {
         if (valid())

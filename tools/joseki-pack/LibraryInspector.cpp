@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace joseki::pack {
 
@@ -17,29 +19,30 @@ namespace {
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 
-// Loads the file's bytes into the engine's text buffer and reads them. The
-// text ends at its first zero byte, as it would in the browser.
-bool readWithSystemReader(const std::string& path, JosekiEngine& engine, std::string& text)
+// Loads the file's bytes into the engine's text buffer and reads them; the
+// text ends at its first zero byte, as it would in the browser. `text` gets
+// the whole file as it stands in the buffer.
+bool readWithSystemReader(const std::string& path, JosekiEngine& engine, std::string_view& text)
 {
-    std::string error;
-    if (!OutputFile::readAll(path, text, error)) {
+    const std::optional<std::size_t> length = loadLibraryFile(engine, path);
+    if (!length) {
+        // Read again only to name the problem.
+        std::string bytes;
+        std::string error = path + ": cannot be read";
+        OutputFile::readAll(path, bytes, error);
         std::fprintf(stderr, "joseki-pack: %s\n", error.c_str());
         return false;
     }
-    engine.textBufferSize = text.size() + 1;
-    engine.textBuffer = std::make_unique<char[]>(engine.textBufferSize);
-    text.copy(engine.textBuffer.get(), text.size());
-    engine.textBuffer[text.size()] = '\0';
-    readLibraryText(engine);
+    text = std::string_view(engine.textBuffer.get(), *length);
     return true;
 }
 
 // Problems of the text as a whole that the browser would not report.
-std::vector<std::string> textWarnings(const std::string& text)
+std::vector<std::string> textWarnings(std::string_view text)
 {
     std::vector<std::string> warnings;
     const std::size_t zero = text.find('\0');
-    if (zero != std::string::npos)
+    if (zero != std::string_view::npos)
         warnings.push_back("a zero byte at offset " + std::to_string(zero) + " ends the text there");
     if (text.size() > kContainerTextLength)
         warnings.push_back("the text of " + std::to_string(text.size()) + " bytes does not fit a container (at most " +
@@ -53,7 +56,7 @@ int LibraryInspector::check(const std::string& libraryPath)
 {
     PrintingMessageService messages;
     JosekiEngine engine(messages);
-    std::string text;
+    std::string_view text;
     if (!readWithSystemReader(libraryPath, engine, text))
         return kFailure;
     if (messages.exitRequested())
@@ -74,7 +77,7 @@ int LibraryInspector::stats(const std::string& libraryPath)
 {
     PrintingMessageService messages(stderr);
     JosekiEngine engine(messages);
-    std::string text;
+    std::string_view text;
     if (!readWithSystemReader(libraryPath, engine, text))
         return kFailure;
     const TreeStats stats = TreeChecker::measure(engine.root);

@@ -52,7 +52,19 @@ bool OutputFile::readAll(const fs::path& path, std::string& bytes, std::string& 
         error = path.string() + ": cannot open: " + std::strerror(errno);
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // One read of the known size: growing the string byte by byte would copy
+    // and touch the text several times over. A stream of unknown size is
+    // read to its end.
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    if (length >= 0) {
+        in.seekg(0, std::ios::beg);
+        bytes.resize(static_cast<std::size_t>(length));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    } else {
+        in.clear();
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad()) {
         error = path.string() + ": read error";
         return false;

@@ -13,6 +13,11 @@ int PrintingMessageService::showMessageBox(const std::string& gbkText, unsigned)
     return mb::kIdOk;
 }
 
+int PrintingMessageService::showCaptionedBox(const std::string& gbkText, const std::string&, unsigned flags)
+{
+    return showMessageBox(gbkText, flags);
+}
+
 void PrintingMessageService::exitProcess(int status)
 {
     if (!exitRequested_)

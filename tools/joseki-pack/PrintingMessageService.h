@@ -12,9 +12,11 @@ namespace joseki::pack {
 class PrintingMessageService : public MessageService {
 public:
     // Prints to `stream` (standard output unless given).
-    explicit PrintingMessageService(std::FILE* stream = stdout) : stream_(stream) { }
+    explicit PrintingMessageService(std::FILE* stream = stdout) : stream_(stream) {}
 
     int showMessageBox(const std::string& gbkText, unsigned flags) override;
+    // Printed like any other box: the caption is not shown.
+    int showCaptionedBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags) override;
     void exitProcess(int status) override;
 
     std::size_t boxCount() const { return boxCount_; }

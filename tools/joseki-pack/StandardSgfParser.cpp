@@ -17,7 +17,7 @@ bool isLetter(char c) { return isUpper(c) || (c >= 'a' && c <= 'z'); }
 // handled with a stack of the nodes they hang from.
 class Parser {
 public:
-    explicit Parser(std::string_view text) : text_(text) { }
+    explicit Parser(std::string_view text) : text_(text) {}
 
     // Where the next game tree at or after `from` opens: a "(" followed, after
     // optional whitespace, by ";" or by a property (the first node written

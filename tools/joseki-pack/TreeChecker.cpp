@@ -100,14 +100,14 @@ TreeStats TreeChecker::measure(const VariationNode* root)
     while (!open.empty()) {
         const auto [node, depth] = open.back();
         open.pop_back();
-        const std::size_t children = childCount(node);
+        std::size_t children = 0;
+        for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling, ++children)
+            open.push_back({child, depth + 1});
         ++stats.nodes;
         stats.depth = std::max(stats.depth, depth);
         stats.maxChildren = std::max(stats.maxChildren, children);
         stats.leaves += children == 0 ? 1 : 0;
         stats.branches += children > 1 ? 1 : 0;
-        for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
-            open.push_back({child, depth + 1});
     }
     return stats;
 }

@@ -21,19 +21,20 @@ struct TreeStats {
 
 // Walks a tree read by the system's reader (iteratively) and finds what the
 // browser would show wrongly or not at all.
-class TreeChecker {
-public:
-    // Counts the tree; an empty tree for a null root.
-    static TreeStats measure(const VariationNode* root);
+namespace TreeChecker {
 
-    // One line per problem, naming the node by its path of moves from the
-    // root: a move to an occupied point, a suicide under normal rules, two
-    // children at one point, more children than the browser lists, colours
-    // that do not alternate (tenuki moves counted), a point half off the board.
-    static std::vector<std::string> check(const VariationNode* root);
+// Counts the tree; an empty tree for a null root.
+TreeStats measure(const VariationNode* root);
 
-    // The path of moves from the root to the node, e.g. "B pd > (2) W qc".
-    static std::string describe(const VariationNode* node);
-};
+// One line per problem, naming the node by its path of moves from the
+// root: a move to an occupied point, a suicide under normal rules, two
+// children at one point, more children than the browser lists, colours
+// that do not alternate (tenuki moves counted), a point half off the board.
+std::vector<std::string> check(const VariationNode* root);
+
+// The path of moves from the root to the node, e.g. "B pd > (2) W qc".
+std::string describe(const VariationNode* node);
+
+} // namespace TreeChecker
 
 } // namespace joseki::pack

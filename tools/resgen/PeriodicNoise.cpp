@@ -42,7 +42,7 @@ double lerp(double a, double b, double t) { return a + (b - a) * t; }
 
 PeriodicNoise::PeriodicNoise(std::uint32_t seed, int periodX, int periodY)
     : m_seed(seed), m_periodX(periodX < 1 ? 1 : periodX), m_periodY(periodY < 1 ? 1 : periodY)
-{ }
+{}
 
 double PeriodicNoise::lattice(int ix, int iy, int periodX, int periodY, std::uint32_t salt) const
 {

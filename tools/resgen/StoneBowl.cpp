@@ -54,7 +54,7 @@ double unitRandom(std::minstd_rand& rng)
 
 StoneBowl::StoneBowl(QPointF rimCentre, double width, StoneColour stones, std::uint32_t seed)
     : m_rim(rimCentre), m_width(width), m_stones(stones), m_seed(seed)
-{ }
+{}
 
 void StoneBowl::paint(QPainter& painter) const
 {

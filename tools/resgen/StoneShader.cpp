@@ -59,7 +59,7 @@ const RgbF kMarkOnWhite = fromRgb(20, 20, 20);
 
 } // namespace
 
-StoneShader::StoneShader(StoneColour colour) : m_colour(colour) { }
+StoneShader::StoneShader(StoneColour colour) : m_colour(colour) {}
 
 RgbF StoneShader::shade(double u, double v) const
 {

@@ -71,7 +71,7 @@ public:
           m_rings(style.seed + kRingSalt, 1, WoodTexture::kHeight / kRingCellY),
           m_phase(style.seed + kPhaseSalt, 1, WoodTexture::kHeight / kPhaseCellY),
           m_fibre(style.seed + kFibreSalt, WoodTexture::kWidth / kFibreCellX, WoodTexture::kHeight / kFibreCellY)
-    { }
+    {}
 
     // Position on the wood's ramp at a pixel: 0 light, 1 dark.
     double toneAt(int x, int y) const

@@ -1,7 +1,7 @@
 #include "ui/controls/AboutDialog.h"
 
 #include "ui/GbkText.h"
-#include "ui/LayoutMath.h"
+#include "ui/controller/LayoutMath.h"
 
 #include <QFont>
 #include <QLabel>

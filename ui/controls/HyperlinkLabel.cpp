@@ -1,7 +1,7 @@
 #include "ui/controls/HyperlinkLabel.h"
 
+#include "ui/FontWithCellHeight.h"
 #include "ui/GbkText.h"
-#include "ui/GdiFont.h"
 #include "ui/controls/UrlOpener.h"
 
 #include <QEnterEvent>
@@ -111,8 +111,8 @@ bool HyperlinkLabel::create(const HyperlinkSettings& settings)
     window->setGeometry(settings.x, settings.y, settings.width, settings.height);
     window_ = window;
 
-    font_ =
-        makeGdiFont(gbkToQString(settings.fontFace), settings.fontHeight, settings.bold ? kBoldWeight : kNormalWeight);
+    font_ = fontWithCellHeight(gbkToQString(settings.fontFace), settings.fontHeight,
+                               settings.bold ? kBoldWeight : kNormalWeight);
     font_.setUnderline(settings.underline);
     window->setFont(font_);
 

@@ -7,7 +7,6 @@
 #include "ui/controls/SplashWindow.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 
 #include <array>
@@ -90,25 +89,16 @@ bool createInfoLink(const SiteLinkServices& services, HyperlinkSettings& setting
 {
     if (services.createLabel(newProcessLabel(), settings))
         return true;
-    services.showOwnerlessBox(kLinkFailure, kLinkFailureCaption, mb::kIconError);
+    services.messages->showCaptionedBox(kLinkFailure, kLinkFailureCaption, mb::kIconError);
     return false;
-}
-
-void showOwnerlessBox(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)
-{
-    const QMessageBox::Icon icon = (flags & mb::kIconError) != 0 ? QMessageBox::Critical : QMessageBox::NoIcon;
-    QMessageBox box(icon, gbkToQString(gbkCaption), gbkToQString(gbkText), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }
 
 } // namespace
 
-SiteLinkServices programSiteLinkServices()
+SiteLinkServices programSiteLinkServices(MessageService& messages)
 {
     return SiteLinkServices{
-        [](HyperlinkLabel& label, const HyperlinkSettings& settings) { return label.create(settings); },
-        showOwnerlessBox};
+        [](HyperlinkLabel& label, const HyperlinkSettings& settings) { return label.create(settings); }, &messages};
 }
 
 int createInfoPanelLinks(QWidget* panel, const SiteLinkServices& services)

@@ -14,13 +14,15 @@ namespace joseki {
 // information panel (the About picture and the acknowledgement dialog) and
 // the strip of Go websites along the bottom edge.
 
+class MessageService;
+
 // What the link set-up needs from outside, so tests can make a link fail and
 // record the box instead of showing it.
 struct SiteLinkServices {
     // Makes one label; the program's is HyperlinkLabel::create.
     std::function<bool(HyperlinkLabel& label, const HyperlinkSettings& settings)> createLabel;
-    // A box without owner that carries its own caption (GBK) and platform flags.
-    std::function<void(const std::string& gbkText, const std::string& gbkCaption, unsigned flags)> showOwnerlessBox;
+    // Where the box about a link that cannot be made goes.
+    MessageService* messages = nullptr;
 };
 
 // One website link: its text (GBK), place in the strip and address.
@@ -30,16 +32,16 @@ struct WebsiteLink {
     const char* url;
 };
 
-// Services of the running program: real labels and real boxes.
-SiteLinkServices programSiteLinkServices();
+// Services of the running program: real labels, boxes through `messages`.
+SiteLinkServices programSiteLinkServices(MessageService& messages);
 
 // Puts "关 于" and "鸣谢" (and a line of text above them) into the panel; a
 // link that cannot be made is reported in a box and left out. Returns the
 // number of links made; nothing is made without a panel.
-int createInfoPanelLinks(QWidget* panel, const SiteLinkServices& services = programSiteLinkServices());
+int createInfoPanelLinks(QWidget* panel, const SiteLinkServices& services);
 // Puts the seven website links into the strip; a link that cannot be made is
 // left out silently. Returns the number of links made.
-int createWebsiteLinks(QWidget* strip, const SiteLinkServices& services = programSiteLinkServices());
+int createWebsiteLinks(QWidget* strip, const SiteLinkServices& services);
 
 // The website links, in strip order.
 std::span<const WebsiteLink> websiteLinks();

@@ -1,7 +1,8 @@
-#include "ui/BrowserController.h"
+#include "ui/controller/BrowserController.h"
 
 #include "core/MessageService.h"
-#include "ui/ControlIds.h"
+#include "ui/controller/ControlIds.h"
+#include "ui/controller/ControllerTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -14,14 +15,11 @@ namespace joseki {
 
 namespace {
 
-constexpr const char* kWelcomeText = "\r\n\r\n欢迎使用Kavo围棋定式大全4.0";
-constexpr const char* kDefaultMoveNumberEntry = "最后5手";
+using controllerTexts::kDefaultMoveNumberEntry;
+using controllerTexts::kTrialAgainCaption;
+using controllerTexts::kTrialCaption;
+using controllerTexts::kTrialNotice;
 constexpr int kDefaultMoveNumberMode = 5;
-constexpr const char* kTrialNotice = "您正在试下研讨状态";
-constexpr const char* kTrialCaption = "试 下";
-constexpr const char* kTrialAgainCaption = "重新试下";
-constexpr const char* kHelpText = "欢迎有兴趣的朋友帮助我制作帮助、图标或界面美化，或提出建议，谢谢！";
-constexpr const char* kSeveralBranchesText = "有多个分支,请在棋盘上选择";
 constexpr const char* kNameSeparator = "\r\n";
 
 constexpr int kDefaultSpeed = 5;
@@ -46,41 +44,41 @@ std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
 
 } // namespace
 
-BrowserController::BrowserController(BrowserView& view, MessageService& messages, LibraryLoad load)
-    : engine(messages), view_(view), messages_(messages), load_(std::move(load))
-{ }
+BrowserController::BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load)
+    : engine_(messages), view_(view), pump_(pump), messages_(messages), load_(std::move(load))
+{}
 
 void BrowserController::initialise()
 {
-    autoPlaySpeed = kDefaultSpeed;
-    view_.writeExchangedValues(ExchangedValues{autoPlaySpeed, showCoordinates, boardTexture});
+    display_.autoPlaySpeed = kDefaultSpeed;
+    view_.writeControlValues(ControlValues{display_.autoPlaySpeed, display_.showCoordinates, display_.boardTexture});
 }
 
-bool BrowserController::acceptsCommands() const { return loaded && !stopRequested_; }
+bool BrowserController::acceptsCommands() const { return loaded_ && !stopRequested_; }
 
-bool BrowserController::hasCursor() const { return acceptsCommands() && engine.cursor != nullptr; }
+bool BrowserController::canMoveCursor() const { return acceptsCommands() && engine_.cursor != nullptr; }
 
 void BrowserController::onCollectStones()
 {
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    engine.resetToRoot();
+    engine_.resetToRoot();
     refreshControls();
 }
 
 void BrowserController::onUpBranch()
 {
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    engine.upBranch();
+    engine_.upBranch();
     refreshControls();
 }
 
 void BrowserController::onTenuki()
 {
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    engine.stepTo(kNoMove, kNoMove);
+    engine_.stepTo(kNoMove, kNoMove);
     refreshControls();
 }
 
@@ -90,19 +88,24 @@ void BrowserController::onMoveNumberChoice(int index)
         return;
     const int mode = moveNumberModeForIndex(index);
     if (mode >= 0)
-        moveNumberMode = mode;
+        display_.moveNumberMode = mode;
     refreshControls();
 }
 
 void BrowserController::onTrialStart()
 {
     // Trial play starts from the book position at the cursor, so it needs one.
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    trialMode = 1;
-    trialBoard.startBoard = engine.book.board;
-    trialBoard.baseStoneCount = engine.stoneCount;
-    trialBoard.restart();
+    // A running auto-play would go on stepping the book behind the trial, and
+    // ending the trial would then show a later position: it ends after its
+    // current pause.
+    if (autoPlayRunning())
+        autoPlayEnding_ = true;
+    display_.trialMode = 1;
+    trialBoard_.startBoard = engine_.book.board;
+    trialBoard_.baseStoneCount = engine_.stoneCount;
+    trialBoard_.restart();
     refreshControls();
 }
 
@@ -110,8 +113,8 @@ void BrowserController::onTrialEnd()
 {
     if (!acceptsCommands())
         return;
-    trialMode = 0;
-    trialBoard.restart();
+    display_.trialMode = 0;
+    trialBoard_.restart();
     refreshControls();
 }
 
@@ -127,20 +130,20 @@ void BrowserController::choosePoint(int col, int row)
 {
     if (!acceptsCommands())
         return;
-    if (trialMode != 0) {
-        if (!onBoard(col, row) || trialBoard.position.at(col, row) != kEmpty)
+    if (display_.trialMode != 0) {
+        if (!onBoard(col, row) || trialBoard_.position.at(col, row) != kEmpty)
             return;
-        trialBoard.play(col, row);
+        trialBoard_.play(col, row);
         refreshControls();
         return;
     }
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    const int count = std::min(engine.candidateCount, kBranchListCapacity);
+    const int count = std::min(engine_.candidateCount, kBranchListCapacity);
     for (int i = 0; i < count; ++i) {
-        const Point& candidate = engine.candidates[static_cast<std::size_t>(i)];
+        const Point& candidate = engine_.candidates[static_cast<std::size_t>(i)];
         if (candidate.col == col && candidate.row == row) {
-            engine.stepTo(col, row);
+            engine_.stepTo(col, row);
             refreshControls();
             return;
         }
@@ -151,27 +154,27 @@ void BrowserController::onBack()
 {
     if (!acceptsCommands())
         return;
-    if (trialMode != 0) {
-        trialBoard.undo();
+    if (display_.trialMode != 0) {
+        trialBoard_.undo();
         refreshControls();
         return;
     }
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    engine.stepBack();
+    engine_.stepBack();
     refreshControls();
 }
 
 void BrowserController::onNext()
 {
-    if (!hasCursor())
+    if (!canMoveCursor())
         return;
-    if (engine.candidateCount == 1) {
-        const Point next = engine.candidates[0];
-        engine.stepTo(next.col, next.row);
+    if (engine_.candidateCount == 1) {
+        const Point next = engine_.candidates[0];
+        engine_.stepTo(next.col, next.row);
         refreshControls();
-    } else if (engine.candidateCount > 1) {
-        messages_.showMessageBox(kSeveralBranchesText, mb::kOk);
+    } else if (engine_.candidateCount > 1) {
+        messages_.showMessageBox(controllerTexts::kSeveralBranches, mb::kOk);
     }
 }
 
@@ -179,7 +182,7 @@ void BrowserController::onTrialRestart()
 {
     if (!acceptsCommands())
         return;
-    trialBoard.restart();
+    trialBoard_.restart();
     refreshControls();
 }
 
@@ -187,7 +190,7 @@ void BrowserController::onHelp()
 {
     if (!acceptsCommands())
         return;
-    messages_.showMessageBox(kHelpText, mb::kOk);
+    messages_.showMessageBox(controllerTexts::kHelp, mb::kOk);
 }
 
 void BrowserController::completeStartup()
@@ -197,14 +200,14 @@ void BrowserController::completeStartup()
     if (startupBegun_ || stopRequested_)
         return;
     startupBegun_ = true;
-    view_.setCommentText(kWelcomeText);
+    view_.setCommentText(controllerTexts::kWelcome);
     view_.selectComboEntry(kDefaultMoveNumberEntry);
-    moveNumberMode = kDefaultMoveNumberMode;
+    display_.moveNumberMode = kDefaultMoveNumberMode;
     // Commands that arrive while the load shows a message box still find
     // `loaded` false and do nothing.
     if (load_)
-        load_(engine);
-    loaded = true;
+        load_(engine_);
+    loaded_ = true;
     if (stopRequested_)
         return;
     view_.showWindow();
@@ -216,15 +219,15 @@ void BrowserController::refreshControls()
 {
     if (stopRequested_)
         return;
-    const bool trial = trialMode != 0;
+    const bool trial = display_.trialMode != 0;
     if (trial)
         view_.setCommentText(kTrialNotice);
     else
         showNodeText();
 
-    view_.invalidateRect(frameRect);
+    view_.invalidateBoard();
 
-    const bool awayFromRoot = !trial && engine.cursor != nullptr && engine.cursor != engine.root;
+    const bool awayFromRoot = !trial && engine_.cursor != nullptr && engine_.cursor != engine_.root;
     view_.enableControl(kCollectButton, awayFromRoot);
     view_.enableControl(kUpBranchButton, awayFromRoot);
 
@@ -234,27 +237,36 @@ void BrowserController::refreshControls()
     view_.enableControl(kSpeedSpin, autoPlay);
 
     if (trial) {
-        const bool hasTrialMoves = trialBoard.moveCount > 0;
+        const bool hasTrialMoves = trialBoard_.moveCount > 0;
         view_.setControlCaption(kTrialButton, hasTrialMoves ? kTrialAgainCaption : kTrialCaption);
         view_.enableControl(kTrialButton, hasTrialMoves);
     } else {
         view_.setControlCaption(kTrialButton, kTrialCaption);
-        view_.enableControl(kTrialButton, engine.cursor != nullptr && engine.stoneCount > 0);
+        view_.enableControl(kTrialButton, engine_.cursor != nullptr && engine_.stoneCount > 0);
     }
     view_.enableControl(kTrialEndButton, trial);
 }
 
+BoardScene BrowserController::beginPaint()
+{
+    const BoardScene scene = makeBoardScene(engine_, trialBoard_, display_);
+    display_.boardTexture = scene.boardTexture;
+    if (scene.tenukiEnabled.has_value())
+        view_.enableControl(kTenukiButton, *scene.tenukiEnabled);
+    return scene;
+}
+
 void BrowserController::showNodeText()
 {
-    const VariationNode* node = engine.cursor;
+    const VariationNode* node = engine_.cursor;
     if (node == nullptr || stopRequested_)
         return;
     std::string text;
     if (node->comment)
-        text += node->comment.get();
+        text += node->comment;
     if (node->name) {
         text += kNameSeparator;
-        text += node->name.get();
+        text += node->name;
     }
     // A node without text leaves the previous text in the box.
     if (!text.empty())
@@ -264,38 +276,40 @@ void BrowserController::showNodeText()
 bool BrowserController::autoPlayGroupEnabled() const
 {
     // The next two moves must both be forced: one child, which has one child.
-    if (trialMode != 0 || engine.cursor == nullptr || engine.candidateCount != 1)
+    if (display_.trialMode != 0 || engine_.cursor == nullptr || engine_.candidateCount != 1)
         return false;
-    const VariationNode* child = engine.cursor->firstChild;
+    const VariationNode* child = engine_.cursor->firstChild;
     return child != nullptr && child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
 }
 
 void BrowserController::readValuesFromControls()
 {
-    const ExchangedValues values = view_.readExchangedValues();
-    autoPlaySpeed = values.autoPlaySpeed;
-    showCoordinates = values.showCoordinates;
-    boardTexture = values.boardTexture;
+    const ControlValues values = view_.readControlValues();
+    display_.autoPlaySpeed = values.autoPlaySpeed;
+    display_.showCoordinates = values.showCoordinates;
+    display_.boardTexture = values.boardTexture;
 }
 
 void BrowserController::onAutoPlay()
 {
-    if (!hasCursor() || engine.cursor->firstChild == nullptr)
+    if (!canMoveCursor() || engine_.cursor->firstChild == nullptr)
         return;
+    if (autoPlayDepth_ == 0)
+        autoPlayEnding_ = false;
     ++autoPlayDepth_;
     view_.beginBusyCursor();
     // Commands dispatched during a pause act between two steps; each step
     // continues from whatever cursor they left. After a stop request the
     // window is closing: leave without calling it again, apart from ending the
     // busy cursor, which is safe because the dialog outlives this loop.
-    while (!stopRequested_) {
+    while (!stopRequested_ && !autoPlayEnding_) {
         readValuesFromControls();
-        if (engine.candidateCount != 1)
+        if (engine_.candidateCount != 1)
             break;
-        const Point next = engine.candidates[0];
-        engine.stepTo(next.col, next.row);
+        const Point next = engine_.candidates[0];
+        engine_.stepTo(next.col, next.row);
         refreshControls();
-        waitWithMessages(autoPlayPause(autoPlaySpeed));
+        waitWithMessages(autoPlayPause(display_.autoPlaySpeed));
     }
     refreshControls();
     view_.endBusyCursor();
@@ -309,13 +323,13 @@ void BrowserController::waitWithMessages(int ms)
         return;
     if (ms < kSlicedWaitThreshold) {
         // A negative wait would sleep for ages on a platform taking unsigned ms.
-        view_.sleepMs(std::max(ms, 0));
+        pump_.sleepMs(std::max(ms, 0));
         pumpMessages();
         return;
     }
-    const std::uint32_t start = view_.tickCount();
-    while (!stopRequested_ && tickDistance(view_.tickCount(), start) < ms) {
-        view_.sleepMs(kWaitSliceMs);
+    const std::uint32_t start = pump_.tickCount();
+    while (!stopRequested_ && tickDistance(pump_.tickCount(), start) < ms) {
+        pump_.sleepMs(kWaitSliceMs);
         pumpMessages();
     }
 }
@@ -324,7 +338,7 @@ void BrowserController::pumpMessages()
 {
     if (stopRequested_)
         return;
-    if (!view_.dispatchPendingMessages()) {
+    if (!pump_.dispatchPendingMessages()) {
         messages_.exitProcess(kEndSessionExitStatus);
         // The process may live on (a recorder returns): behave as on a close.
         stopRequested_ = true;

@@ -1,4 +1,4 @@
-#include "ui/GdiFont.h"
+#include "ui/FontWithCellHeight.h"
 
 #include <QFontMetrics>
 
@@ -13,7 +13,7 @@ constexpr int kHeaviestWeight = 1000;
 
 } // namespace
 
-QFont makeGdiFont(const QString& face, int cellHeight, int weight)
+QFont fontWithCellHeight(const QString& face, int cellHeight, int weight)
 {
     QFont font(face);
     // The board fonts belong to the sans-serif family; fontconfig substitutes

@@ -1,7 +1,7 @@
-#include "ui/controls/ControlHooks.h"
+#include "ui/ControlHooks.h"
 
-#include "ui/ControlIds.h"
 #include "ui/JosekiBrowserApp.h"
+#include "ui/controller/ControlIds.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SiteLinks.h"
 #include "ui/controls/SplashWindow.h"
@@ -20,16 +20,17 @@ bool splashAllowed()
 
 } // namespace
 
-DialogHooks controlDialogHooks()
+DialogHooks controlDialogHooks(MessageService& messages)
 {
     DialogHooks hooks;
     hooks.showSplash = [](QWidget& owner) {
         if (splashAllowed())
             SplashWindow::showSplash(&owner);
     };
-    hooks.createLinks = [](JosekiBrowserDialog& dialog) {
-        createInfoPanelLinks(dialog.controlWidget(kInfoPanel));
-        createWebsiteLinks(dialog.controlWidget(kWebsiteStrip));
+    hooks.createLinks = [&messages](JosekiBrowserDialog& dialog) {
+        const SiteLinkServices services = programSiteLinkServices(messages);
+        createInfoPanelLinks(dialog.controlWidget(kInfoPanel), services);
+        createWebsiteLinks(dialog.controlWidget(kWebsiteStrip), services);
     };
     hooks.openAcknowledgements = [](QWidget& owner) { AboutDialog::run(&owner); };
     hooks.showAbout = [](QWidget& owner) { showAboutPicture(&owner); };
@@ -39,7 +40,7 @@ DialogHooks controlDialogHooks()
 void installControlHooks(JosekiBrowserApp& app)
 {
     app.relayToSplash = [](QObject* target, QEvent* event) { return SplashWindow::relayToSplash(target, event); };
-    app.dialogHooks = controlDialogHooks();
+    app.dialogHooks = controlDialogHooks(app.messageService());
 }
 
 } // namespace joseki

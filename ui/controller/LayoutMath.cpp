@@ -1,6 +1,6 @@
-#include "ui/LayoutMath.h"
+#include "ui/controller/LayoutMath.h"
 
-#include "ui/ControlIds.h"
+#include "ui/controller/ControlIds.h"
 
 namespace joseki {
 
@@ -93,7 +93,7 @@ void placeBoardRects(Layout& layout)
     board.right = board.left + side + kBoardExtraWidth;
     board.bottom = board.top + side;
     const int band = layout.gridSpacing * kBandNumerator / kBandDenominator;
-    layout.frameRect = Rect{board.left - band, board.top - band, board.right + band, board.bottom + band};
+    layout.bandedBoardRect = Rect{board.left - band, board.top - band, board.right + band, board.bottom + band};
 }
 
 // value * numerator / denominator, rounded half away from zero, as the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/JosekiEngine.h"
-#include "ui/BrowserView.h"
+#include "core/Point.h"
+#include "ui/controller/Rect.h"
 
 #include <optional>
 
@@ -19,8 +19,8 @@ struct Layout {
     int expectedWindowHeight = 0;
     int coordinateFontHeight = 0; // cell heights (ascent + descent) of the fonts
     int numberFontHeight = 0;
-    Rect boardRect; // the wooden board; right/bottom carry the border
-    Rect frameRect; // boardRect grown by the trial band
+    Rect boardRect;       // the wooden board; right/bottom carry the border
+    Rect bandedBoardRect; // boardRect grown by the trial band on every side
 };
 
 // Layout for a work area of workAreaHeight pixels on a screen screenHeight

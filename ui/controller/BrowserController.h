@@ -2,7 +2,10 @@
 
 #include "core/JosekiEngine.h"
 #include "core/TrialBoard.h"
-#include "ui/BrowserView.h"
+#include "ui/controller/BoardScene.h"
+#include "ui/controller/BrowserView.h"
+#include "ui/controller/DisplayState.h"
+#include "ui/controller/MessagePump.h"
 
 #include <functional>
 #include <string>
@@ -12,15 +15,16 @@ namespace joseki {
 class MessageService;
 
 // The logic half of the main dialog: browsing state, every command, the
-// common refresh and auto-play. Plain C++ against BrowserView, so it runs in
-// tests without a window.
+// common refresh and auto-play, and the one owner of the display state and
+// of what each frame of the board shows. Plain C++ against BrowserView and
+// MessagePump, so it runs in tests without a window.
 class BrowserController {
 public:
     // Loads the library into the engine at start-up (the application passes the
     // container loader on its own executable; tests pass a fixture).
     using LibraryLoad = std::function<void(JosekiEngine&)>;
 
-    BrowserController(BrowserView& view, MessageService& messages, LibraryLoad load);
+    BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load);
 
     // Dialog initialisation: speed 5, members written to the controls.
     void initialise();
@@ -32,7 +36,7 @@ public:
     void onTenuki();                    // 脱先
     void onAutoPlay();                  // 自动进行
     void onMoveNumberChoice(int index); // combo 1029 selection changed
-    void onTrialStart();                // 试下 / 重新试下
+    void onTrialStart();                // 试下 / 重新试下; ends a running auto-play
     void onTrialEnd();                  // 试下结束
     void onOptionToggled();             // 坐标 / 棋盘纹
     void choosePoint(int col, int row); // left click on a board point
@@ -45,6 +49,9 @@ public:
 
     // Comment box, enabled states, caption of 1030, board repaint request.
     void refreshControls();
+    // A frame of the board is about to be drawn: the scene to draw. A texture
+    // outside 0..2 is reset to 0, and a book position sets the tenuki button.
+    BoardScene beginPaint();
     // Puts the cursor node's comment and name into the comment box.
     void showNodeText();
     // Waits while dispatching window messages (auto-play pauses).
@@ -67,29 +74,32 @@ public:
     // moveNumberMode for a combo index, or -1 for an invalid index.
     static int moveNumberModeForIndex(int index);
 
-    // --- state read by the painter and the window ---
-    JosekiEngine engine;
-    TrialBoard trialBoard;
-    int autoPlaySpeed = 0;
-    int moveNumberMode = 5;
-    int showCoordinates = 1;
-    int boardTexture = 0;
-    int trialMode = 0;
-    bool loaded = false;
-    Rect frameRect{}; // set by the layout step; invalidated by refreshControls
+    // --- published state, read by the window and by tests ---
+    const JosekiEngine& engine() const { return engine_; }
+    const TrialBoard& trialBoard() const { return trialBoard_; }
+    const DisplayState& display() const { return display_; }
+    // The first tick has loaded the library (with or without a tree).
+    bool loaded() const { return loaded_; }
 
 private:
     void readValuesFromControls();
     bool autoPlayGroupEnabled() const;
     // Loaded and not stopping: commands may act.
     bool acceptsCommands() const;
-    // acceptsCommands and the engine has a cursor (the load gave a tree).
-    bool hasCursor() const;
+    // acceptsCommands, and the load gave a tree, so the cursor can move.
+    bool canMoveCursor() const;
 
+    JosekiEngine engine_;
+    TrialBoard trialBoard_;
+    DisplayState display_;
     BrowserView& view_;
+    MessagePump& pump_;
     MessageService& messages_;
     LibraryLoad load_;
     int autoPlayDepth_ = 0;
+    // Trial play began during auto-play: every running loop ends after its pause.
+    bool autoPlayEnding_ = false;
+    bool loaded_ = false;
     bool stopRequested_ = false;
     bool startupBegun_ = false;
 };
