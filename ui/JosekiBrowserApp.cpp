@@ -15,6 +15,9 @@ JosekiBrowserApp* theApp = nullptr;
 
 const QColor kDialogBackground(206, 206, 206);
 const QColor kDialogText(0, 0, 0);
+// The platform greys the caption of a disabled control whatever text colour
+// the dialog sets: its grey-text colour.
+const QColor kDisabledText(109, 109, 109);
 
 } // namespace
 
@@ -40,9 +43,11 @@ void JosekiBrowserApp::applyDialogColours(QWidget& dialog)
 {
     QPalette palette = dialog.palette();
     palette.setColor(QPalette::Window, kDialogBackground);
-    palette.setColor(QPalette::WindowText, kDialogText);
-    palette.setColor(QPalette::ButtonText, kDialogText);
-    palette.setColor(QPalette::Text, kDialogText);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, kDialogText);
+        palette.setColor(QPalette::Inactive, role, kDialogText);
+        palette.setColor(QPalette::Disabled, role, kDisabledText);
+    }
     dialog.setPalette(palette);
 }
 

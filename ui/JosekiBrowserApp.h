@@ -44,7 +44,7 @@ public:
     // The main dialog while it runs, else null.
     JosekiBrowserDialog* mainWindow() const { return mainWindow_; }
 
-    // Sets the dialog colours: grey background, black text.
+    // Sets the dialog colours: grey background, black text; disabled controls grey their text.
     static void applyDialogColours(QWidget& dialog);
 
     // --- places where the splash and link controls plug in ---

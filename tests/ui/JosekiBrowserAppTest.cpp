@@ -7,12 +7,14 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -122,6 +124,42 @@ TEST_F(ApplicationTest, DialogColoursAreGreyWithBlackTextAndTheTextPanelsLighter
     EXPECT_EQ(dialog->controlWidget(kCommentBox)->palette().color(QPalette::Base), QColor(220, 220, 230));
     EXPECT_EQ(dialog->controlWidget(kHintLine)->palette().color(QPalette::Window), QColor(220, 220, 230));
     EXPECT_EQ(dialog->controlWidget(kMoveNumberLabel)->palette().color(QPalette::Window), QColor(206, 206, 206));
+}
+
+// The darkest grey level inside a control, its frame left out: the caption's.
+int darkestCaptionGrey(QWidget& control)
+{
+    constexpr int kFrame = 3;
+    const QImage picture = control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int darkest = 255;
+    for (int y = kFrame; y < picture.height() - kFrame; ++y) {
+        for (int x = kFrame; x < picture.width() - kFrame; ++x)
+            darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+    }
+    return darkest;
+}
+
+TEST_F(ApplicationTest, DisabledControlsGreyTheirCaptionsWhileEnabledOnesStayBlack)
+{
+    // Black text reaches full black in the middle of a stroke; grey text never
+    // gets darker than its grey, and stays well visible on the grey dialog.
+    constexpr int kBlackAtMost = 40;
+    constexpr int kGreyAtLeast = 100;
+    constexpr int kGreyAtMost = 150;
+    for (const int id :
+         {kCollectButton, kUpBranchButton, kAutoPlayButton, kTenukiButton, kTrialButton, kTrialEndButton, kSpeedEdit}) {
+        QWidget* control = dialog->controlWidget(id);
+        control->clearFocus();
+        control->setEnabled(true);
+        const int enabled = darkestCaptionGrey(*control);
+        control->setEnabled(false);
+        const int disabled = darkestCaptionGrey(*control);
+        EXPECT_LE(enabled, kBlackAtMost) << id;
+        EXPECT_GE(disabled, kGreyAtLeast) << id;
+        EXPECT_LE(disabled, kGreyAtMost) << id;
+    }
+    EXPECT_EQ(dialog->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 0));
+    EXPECT_EQ(dialog->palette().color(QPalette::Inactive, QPalette::ButtonText), QColor(0, 0, 0));
 }
 
 TEST_F(ApplicationTest, PressTakenByTheSplashRelayIsNotDeliveredButTheNextIs)
