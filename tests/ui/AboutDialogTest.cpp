@@ -1,6 +1,7 @@
 #include "ui/controls/AboutDialog.h"
 
 #include "tests/support/RecordingMessageService.h"
+#include "tests/ui/CaptionInk.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/ControlIds.h"
 #include "ui/GbkText.h"
@@ -85,6 +86,38 @@ TEST(AboutDialogLayoutTest, ThanksAreLinesSeparatedBySingleLineFeeds)
     EXPECT_EQ(text.find('\r'), std::string::npos);
     EXPECT_EQ(text.find("\n\n"), std::string::npos);
     EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 2);
+}
+
+TEST(AboutDialogLayoutTest, EveryTextFitsItsControl)
+{
+    test::testApplication();
+    AboutDialog dialog;
+    auto* ok = static_cast<QPushButton*>(dialog.controlWidget(AboutDialog::kOkButtonId));
+    ok->clearFocus();
+    const QString okText = ok->text();
+    const QSize okInk =
+        test::inkInControl(*ok, [&](bool withCaption) { ok->setText(withCaption ? okText : QString()); });
+    EXPECT_TRUE(test::isWholeText(okInk, ok->font(), okText)) << okInk.width() << "x" << okInk.height();
+
+    for (const std::string& line : {AboutDialog::productLine(), AboutDialog::creditLine()}) {
+        const QString text = gbkToQString(line);
+        QLabel* label = nullptr;
+        for (QLabel* candidate : dialog.findChildren<QLabel*>()) {
+            if (candidate->text() == text)
+                label = candidate;
+        }
+        ASSERT_NE(label, nullptr) << text.toStdString();
+        const QSize ink =
+            test::inkInControl(*label, [&](bool withCaption) { label->setText(withCaption ? text : QString()); });
+        EXPECT_TRUE(test::isWholeText(ink, label->font(), text)) << text.toStdString();
+    }
+
+    // The thanks wrap inside their panel and leave no line below its edge.
+    auto* thanks = static_cast<QLabel*>(dialog.controlWidget(AboutDialog::kThanksPanelId));
+    const QRect room = thanks->contentsRect();
+    const QRect needed = thanks->fontMetrics().boundingRect(room, Qt::TextWordWrap, thanks->text());
+    EXPECT_LE(needed.height(), room.height());
+    EXPECT_LE(needed.width(), room.width());
 }
 
 TEST(AboutDialogLayoutTest, OkClosesTheDialog)
