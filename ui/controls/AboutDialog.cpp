@@ -36,7 +36,10 @@ constexpr const char* kCaption = "鸣谢 Kavo定式";
 constexpr const char* kProductLine = "Kavo定式详解4 ";
 constexpr const char* kCreditLine = "围棋爱好者编写，供棋友学习定式";
 constexpr const char* kOkCaption = "确定";
-constexpr const char* kThanks = "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
+// The text starts with its first line feed, so the thanks begin on the
+// panel's second line.
+constexpr const char* kThanks = "\n"
+                                "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
                                 "感谢试用本程序并指出错误的朋友们。\n"
                                 "感谢来信提出建议的用户，你们的意见使本程序不断完善。\n"
                                 "愿大家在棋盘上有所收获，棋艺日进！";
