@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 
 #include <functional>
 #include <string>
@@ -30,6 +31,9 @@ public:
     // Switches the splash on, makes the main dialog, colours it, runs it
     // modally and returns false when it has ended.
     bool startApplication();
+    // Gives Qt's own texts (standard buttons, edit menus) the Chinese of the
+    // Qt translations installed on the system; false when they are missing.
+    bool installQtTranslations();
 
     // Every message box of the program: fixed caption, top-most, information
     // icon for a plain OK box; owned by the main window while it exists.
@@ -63,6 +67,7 @@ protected:
 
 private:
     QtMessageService messages_;
+    QTranslator qtTranslator_;
     QPointer<JosekiBrowserDialog> mainWindow_;
 };
 

@@ -3,6 +3,7 @@
 #include "core/MessageService.h"
 #include "ui/DialogResources.h"
 #include "ui/GbkText.h"
+#include "ui/QtMessageService.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SplashWindow.h"
 
@@ -99,6 +100,7 @@ void showOwnerlessBox(const std::string& gbkText, const std::string& gbkCaption,
     const QMessageBox::Icon icon = (flags & mb::kIconError) != 0 ? QMessageBox::Critical : QMessageBox::NoIcon;
     QMessageBox box(icon, gbkToQString(gbkCaption), gbkToQString(gbkText), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    QtMessageService::setChineseButtonTexts(box);
     box.exec();
 }
 
