@@ -159,7 +159,7 @@ while (($(now_ms) - LAUNCHED < 20000)); do
         # shellcheck disable=SC2086
         if [[ "$(picture_difference $PICTURE_AT "$WORK/startup.miff")" -le "$PICTURE_TOLERANCE" ]]; then
             SEEN_MS=$(($(now_ms) - LAUNCHED))
-            cp "$WORK/startup.miff" "$BUILD_DIR/smoke-startup${WINDOW_MANAGER:+-$WINDOW_MANAGER}.png"
+            convert "$WORK/startup.miff" -depth 8 "$BUILD_DIR/smoke-startup${WINDOW_MANAGER:+-$WINDOW_MANAGER}.png"
             break
         fi
     fi
