@@ -66,8 +66,8 @@ constexpr int kTemplateFontPixels = 12;
 
 // The drop-down list the way the platform draws it: the list drops below the
 // box instead of opening over it, and the box gives its text the room the
-// template made for it. The style's own arrow button takes so much of the
-// 68-pixel box that "最后10手" and "显示全部" were cut.
+// template made for it. The style's own arrow button and margins take so
+// much of the 68-pixel box that they would cut "最后10手" and "显示全部".
 class DropDownListStyle : public QProxyStyle {
 public:
     static constexpr int kFrameWidth = 1;

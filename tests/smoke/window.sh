@@ -72,16 +72,27 @@ letter_value() { printf '%d' "$(($(printf '%d' "'$1") - $(printf '%d' "'a")))"; 
 COL=$(letter_value "${MOVE:3:1}")
 ROW=$(letter_value "${MOVE:4:1}")
 
-# Xvfb picks a free display itself and writes its number, so that two of
-# these tests started at once never share a screen.
-Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do
-    [[ -s "$WORK/display" ]] && break
-    sleep 0.1
+# A display of our own: Xvfb takes a display's lock file atomically and ends
+# at once when another server holds it, so the next number is tried; it
+# writes the number to file descriptor 3 once it accepts clients.
+DISPLAY_NUMBER=90
+while :; do
+    : >"$WORK/display"
+    Xvfb ":$DISPLAY_NUMBER" -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+        3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [[ -s "$WORK/display" ]] && break 2
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+    DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
+    ((DISPLAY_NUMBER < 190)) || fail "Xvfb found no free display: $(cat "$WORK/xvfb.log")"
 done
-[[ -s "$WORK/display" ]] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$WORK/display")"
+export DISPLAY=":$DISPLAY_NUMBER"
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "no X server on $DISPLAY"
 
 if [[ -n "$WINDOW_MANAGER" ]]; then

@@ -191,9 +191,10 @@ void SplashWindow::showSplash(QWidget* owner)
     splash->centre();
     splash->startTimer(lifetimeMs);
     splash->show();
-    // A window manager keeps a transient window above its owner; without one
-    // nothing does, and the dialog is mapped, resized and raised after the
-    // start-up picture: the picture restores its place itself.
+    // Nothing else keeps the picture in front: without a window manager no
+    // one restacks windows, and with one or without, the dialog is mapped,
+    // resized and raised after the start-up picture. It restores its place
+    // itself whenever one of the program's windows may have come up over it.
     qApp->installEventFilter(splash);
     // On screen before the caller goes on (start-up continues with the dialog).
     splash->repaint();
