@@ -3,9 +3,9 @@
 # Usage: scripts/install-deps.sh run|test
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ pkg-config libuchardet-dev qt6-base-dev libgl-dev fonts-noto-cjk fonts-wqy-zenhei fonts-liberation2)
+run_packages=(cmake ninja-build g++ pkg-config libuchardet-dev qt6-base-dev libgl-dev fonts-noto-cjk fonts-wqy-zenhei fonts-liberation2 qt6-translations-l10n)
 test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-               xvfb xdotool imagemagick x11-utils)
+               xvfb xdotool imagemagick x11-utils openbox)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComplex>
 
 #include <array>
 
@@ -56,9 +58,53 @@ constexpr std::array<const char*, 6> kMoveNumberEntries{"不显示",  "最后1�
 
 constexpr const char* kControlIdProperty = "controlId";
 
+// The template font: 9 points at 96 dpi is an em of 12 pixels, and a
+// Song-style face there has the same 12-pixel ideographs and 6-pixel digits.
+constexpr const char* kTemplateFace = "Noto Serif CJK SC";
+constexpr const char* kFallbackFace = "WenQuanYi Zen Hei";
+constexpr int kTemplateFontPixels = 12;
+
+// The drop-down list the way the platform draws it: the list drops below the
+// box instead of opening over it, and the box gives its text the room the
+// template made for it. The style's own arrow button and margins take so
+// much of the 68-pixel box that they would cut "最后10手" and "显示全部".
+class DropDownListStyle : public QProxyStyle {
+public:
+    static constexpr int kFrameWidth = 1;
+    static constexpr int kArrowWidth = 15;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_ComboBox || (sub != SC_ComboBoxArrow && sub != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, sub, widget);
+        const QRect inside = option->rect.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+        const QRect part = sub == SC_ComboBoxArrow
+                               ? QRect(inside.right() - kArrowWidth + 1, inside.top(), kArrowWidth, inside.height())
+                               : inside.adjusted(0, 0, -kArrowWidth, 0);
+        return visualRect(option->direction, option->rect, part);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One style for the process: a widget does not own the style it is given.
+QStyle* dropDownListStyle()
+{
+    static auto* style = new DropDownListStyle();
+    return style;
+}
+
 QWidget* createDropDownList(QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
+    combo->setStyle(dropDownListStyle());
     for (const char* entry : kMoveNumberEntries)
         combo->addItem(gbkToQString(entry));
     combo->setCurrentIndex(-1);
@@ -159,6 +205,15 @@ constexpr int kClosedListHeightUnits = 13;
 std::span<const ControlTemplate> DialogTemplate::controls() { return kControls; }
 
 std::string DialogTemplate::caption() { return kCaption; }
+
+QFont DialogTemplate::font()
+{
+    QFont font;
+    font.setFamilies({QString::fromLatin1(kTemplateFace), QString::fromLatin1(kFallbackFace)});
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(kTemplateFontPixels);
+    return font;
+}
 
 QWidget* DialogTemplate::createControl(const ControlTemplate& control, QWidget* parent)
 {

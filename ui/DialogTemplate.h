@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <span>
@@ -51,6 +52,9 @@ public:
     static std::span<const ControlTemplate> controls();
     // The window caption (GBK).
     static std::string caption();
+    // The font of the templates, 9-point "宋体" at 96 dpi: a Song-style CJK face
+    // that the install step provides, at the 12-pixel em whose advances match it.
+    static QFont font();
 
     // Creates the widget for a control at its template place, with its caption,
     // visibility, enabled state and the property "controlId".

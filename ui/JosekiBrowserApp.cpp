@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QPalette>
 
 namespace joseki {
@@ -15,6 +16,12 @@ JosekiBrowserApp* theApp = nullptr;
 
 const QColor kDialogBackground(206, 206, 206);
 const QColor kDialogText(0, 0, 0);
+// Qt's own translations of its texts into simplified Chinese.
+constexpr const char* kQtTranslation = "qtbase_zh_CN";
+
+// The platform greys the caption of a disabled control whatever text colour
+// the dialog sets: its grey-text colour.
+const QColor kDisabledText(109, 109, 109);
 
 } // namespace
 
@@ -40,14 +47,26 @@ void JosekiBrowserApp::applyDialogColours(QWidget& dialog)
 {
     QPalette palette = dialog.palette();
     palette.setColor(QPalette::Window, kDialogBackground);
-    palette.setColor(QPalette::WindowText, kDialogText);
-    palette.setColor(QPalette::ButtonText, kDialogText);
-    palette.setColor(QPalette::Text, kDialogText);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, kDialogText);
+        palette.setColor(QPalette::Inactive, role, kDialogText);
+        palette.setColor(QPalette::Disabled, role, kDisabledText);
+    }
     dialog.setPalette(palette);
+}
+
+bool JosekiBrowserApp::installQtTranslations()
+{
+    if (!qtTranslator_.load(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&qtTranslator_);
 }
 
 bool JosekiBrowserApp::startApplication()
 {
+    // A Chinese system shows the platform's own texts in Chinese; the boxes
+    // of the message service carry theirs without the translations too.
+    installQtTranslations();
     splashEnabled = true;
     JosekiBrowserDialog dialog(messages_, libraryLoad, dialogHooks);
     mainWindow_ = &dialog;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -29,6 +30,9 @@ public:
     // Switches the splash on, makes the main dialog, colours it, runs it
     // modally and returns false when it has ended.
     bool startApplication();
+    // Gives Qt's own texts (standard buttons, edit menus) the Chinese of the
+    // Qt translations installed on the system; false when they are missing.
+    bool installQtTranslations();
 
     // The door to boxes and process exit handed to everything below the
     // window: fixed caption, top-most, information icon for a plain OK box;
@@ -42,7 +46,7 @@ public:
     // The main dialog while it runs, else null.
     JosekiBrowserDialog* mainWindow() const { return mainWindow_; }
 
-    // Sets the dialog colours: grey background, black text.
+    // Sets the dialog colours: grey background, black text; disabled controls grey their text.
     static void applyDialogColours(QWidget& dialog);
 
     // --- places where the splash and link controls plug in ---
@@ -61,6 +65,7 @@ protected:
 
 private:
     QtMessageService messages_;
+    QTranslator qtTranslator_;
     QPointer<JosekiBrowserDialog> mainWindow_;
 };
 

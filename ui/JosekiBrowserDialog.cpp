@@ -86,6 +86,7 @@ JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserContro
     setWindowTitle(gbkToQString(DialogTemplate::caption()));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFont(DialogTemplate::font());
     setFixedSize(dialogUnitsToPixelsX(DialogTemplate::kWidthUnits), dialogUnitsToPixelsY(DialogTemplate::kHeightUnits));
 
     createControls();

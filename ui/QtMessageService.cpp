@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -28,6 +29,21 @@ constexpr unsigned kIconWarning = 0x30;
 constexpr int kIdAbort = 3;
 constexpr int kIdRetry = 4;
 constexpr int kIdIgnore = 5;
+
+// The buttons of a Chinese system's boxes (GBK).
+struct ButtonText {
+    QMessageBox::StandardButton button;
+    const char* text;
+};
+constexpr std::array<ButtonText, 7> kButtonTexts{{
+    {QMessageBox::Ok, "确定"},
+    {QMessageBox::Cancel, "取消"},
+    {QMessageBox::Yes, "是(&Y)"},
+    {QMessageBox::No, "否(&N)"},
+    {QMessageBox::Abort, "中止(&A)"},
+    {QMessageBox::Retry, "重试(&R)"},
+    {QMessageBox::Ignore, "忽略(&I)"},
+}};
 
 } // namespace
 
@@ -93,6 +109,14 @@ int QtMessageService::answerFor(int standardButton)
     }
 }
 
+void QtMessageService::setChineseButtonTexts(QMessageBox& box)
+{
+    for (const ButtonText& entry : kButtonTexts) {
+        if (QAbstractButton* button = box.button(entry.button))
+            button->setText(gbkToQString(entry.text));
+    }
+}
+
 QMessageBox* QtMessageService::buildBox(const std::string& gbkText, unsigned flags, QWidget* owner)
 {
     const unsigned effective = effectiveFlags(flags);
@@ -103,6 +127,7 @@ QMessageBox* QtMessageService::buildBox(const std::string& gbkText, unsigned fla
     box->setTextFormat(Qt::PlainText);
     box->setIcon(iconFor(effective));
     box->setStandardButtons(buttonsFor(effective));
+    setChineseButtonTexts(*box);
     if ((effective & mb::kTopMost) != 0)
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     return box;
@@ -132,6 +157,7 @@ int QtMessageService::showCaptionedBox(const std::string& gbkText, const std::st
 {
     QMessageBox box(iconFor(flags), gbkToQString(gbkCaption), gbkToQString(gbkText), buttonsFor(flags));
     box.setTextFormat(Qt::PlainText);
+    setChineseButtonTexts(box);
     return runBox(box);
 }
 

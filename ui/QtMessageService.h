@@ -36,6 +36,9 @@ public:
     static QMessageBox::StandardButtons buttonsFor(unsigned flags);
     // The platform answer for a pressed button.
     static int answerFor(int standardButton);
+    // Gives the box's buttons the texts of a Chinese system, with Y and N as
+    // the accelerators of 是 and 否; Qt's own texts are English.
+    static void setChineseButtonTexts(QMessageBox& box);
     // Builds the box without showing it; the caller owns it.
     static QMessageBox* buildBox(const std::string& gbkText, unsigned flags, QWidget* owner);
 

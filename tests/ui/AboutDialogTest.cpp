@@ -1,6 +1,7 @@
 #include "ui/controls/AboutDialog.h"
 
 #include "tests/support/RecordingMessageService.h"
+#include "tests/ui/CaptionInk.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/ControlHooks.h"
 #include "ui/GbkText.h"
@@ -77,14 +78,47 @@ TEST(AboutDialogLayoutTest, TemplateSizesTextsAndButton)
     EXPECT_TRUE(statics.contains(gbkToQString(AboutDialog::creditLine())));
 }
 
-TEST(AboutDialogLayoutTest, ThanksAreLinesSeparatedBySingleLineFeeds)
+TEST(AboutDialogLayoutTest, ThanksAreLinesSeparatedBySingleLineFeedsTheFirstAtTheStart)
 {
     const std::string text = AboutDialog::acknowledgementText();
-    ASSERT_FALSE(text.empty());
-    EXPECT_NE(text.front(), '\n');
+    ASSERT_GT(text.size(), 1U);
+    EXPECT_EQ(text.front(), '\n');
+    EXPECT_NE(text.back(), '\n');
     EXPECT_EQ(text.find('\r'), std::string::npos);
     EXPECT_EQ(text.find("\n\n"), std::string::npos);
-    EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 2);
+    EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 3);
+}
+
+TEST(AboutDialogLayoutTest, EveryTextFitsItsControl)
+{
+    test::testApplication();
+    AboutDialog dialog;
+    auto* ok = static_cast<QPushButton*>(dialog.controlWidget(AboutDialog::kOkButtonId));
+    ok->clearFocus();
+    const QString okText = ok->text();
+    const QSize okInk =
+        test::inkInControl(*ok, [&](bool withCaption) { ok->setText(withCaption ? okText : QString()); });
+    EXPECT_TRUE(test::isWholeText(okInk, ok->font(), okText)) << okInk.width() << "x" << okInk.height();
+
+    for (const std::string& line : {AboutDialog::productLine(), AboutDialog::creditLine()}) {
+        const QString text = gbkToQString(line);
+        QLabel* label = nullptr;
+        for (QLabel* candidate : dialog.findChildren<QLabel*>()) {
+            if (candidate->text() == text)
+                label = candidate;
+        }
+        ASSERT_NE(label, nullptr) << text.toStdString();
+        const QSize ink =
+            test::inkInControl(*label, [&](bool withCaption) { label->setText(withCaption ? text : QString()); });
+        EXPECT_TRUE(test::isWholeText(ink, label->font(), text)) << text.toStdString();
+    }
+
+    // The thanks wrap inside their panel and leave no line below its edge.
+    auto* thanks = static_cast<QLabel*>(dialog.controlWidget(AboutDialog::kThanksPanelId));
+    const QRect room = thanks->contentsRect();
+    const QRect needed = thanks->fontMetrics().boundingRect(room, Qt::TextWordWrap, thanks->text());
+    EXPECT_LE(needed.height(), room.height());
+    EXPECT_LE(needed.width(), room.width());
 }
 
 TEST(AboutDialogLayoutTest, OkClosesTheDialog)

@@ -215,6 +215,40 @@ TEST_F(HyperlinkLabelTest, DrawsInTheColourOfThePointerSide)
     EXPECT_EQ(countPixels(hovered, kNormal), 0);
 }
 
+// The row holding the most pixels of exactly the colour: an underline's.
+int underlineRow(const QImage& image, const QColor& colour)
+{
+    int bestRow = -1;
+    int bestCount = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y).rgb() == colour.rgb() ? 1 : 0;
+        if (count > bestCount) {
+            bestCount = count;
+            bestRow = y;
+        }
+    }
+    return bestRow;
+}
+
+TEST_F(HyperlinkLabelTest, LatinAndChineseCaptionsStandOnOneBaseline)
+{
+    HyperlinkSettings s = settings();
+    s.text = "TOM";
+    const auto latin = made(s);
+    s.y = 50;
+    s.text = "弈城";
+    const auto chinese = made(s);
+    s.y = 70;
+    s.text = "围棋8";
+    const auto mixed = made(s);
+    const int latinRow = underlineRow(latin->window()->grab().toImage(), kNormal);
+    ASSERT_GE(latinRow, 0);
+    EXPECT_EQ(underlineRow(chinese->window()->grab().toImage(), kNormal), latinRow);
+    EXPECT_EQ(underlineRow(mixed->window()->grab().toImage(), kNormal), latinRow);
+}
+
 TEST_F(HyperlinkLabelTest, BackgroundIsFilledOnlyWhenAskedFor)
 {
     const auto transparent = made(settings());

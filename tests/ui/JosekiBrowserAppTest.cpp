@@ -7,14 +7,18 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace joseki {
 namespace {
@@ -53,6 +57,56 @@ INSTANTIATE_TEST_SUITE_P(Flags, MessageBoxTest,
                                            BoxCase{"OkWithInformation", mb::kIconInformation, QMessageBox::Information,
                                                    QMessageBox::Ok}),
                          [](const ::testing::TestParamInfo<BoxCase>& param) { return std::string(param.param.name); });
+
+TEST(MessageBoxButtons, EveryButtonCarriesTheChineseTextWithItsAccelerator)
+{
+    test::testApplication();
+    struct Case {
+        unsigned flags;
+        std::vector<std::pair<QMessageBox::StandardButton, std::string>> buttons;
+    };
+    const Case cases[] = {
+        {mb::kOk, {{QMessageBox::Ok, "确定"}}},
+        {mb::kIconError, {{QMessageBox::Ok, "确定"}}},
+        {mb::kYesNo | mb::kIconQuestion, {{QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}}},
+        {0x1, {{QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"}}},
+        {0x2, {{QMessageBox::Abort, "中止(&A)"}, {QMessageBox::Retry, "重试(&R)"}, {QMessageBox::Ignore, "忽略(&I)"}}},
+        {0x3, {{QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}, {QMessageBox::Cancel, "取消"}}},
+        {0x5, {{QMessageBox::Retry, "重试(&R)"}, {QMessageBox::Cancel, "取消"}}},
+    };
+    for (const Case& c : cases) {
+        const std::unique_ptr<QMessageBox> box(
+            QtMessageService::buildBox("有多个分支,请在棋盘上选择", c.flags, nullptr));
+        ASSERT_EQ(box->buttons().size(), static_cast<qsizetype>(c.buttons.size())) << c.flags;
+        for (const auto& [which, text] : c.buttons) {
+            ASSERT_NE(box->button(which), nullptr) << c.flags;
+            EXPECT_EQ(qStringToGbk(box->button(which)->text()), text) << c.flags;
+        }
+    }
+}
+
+TEST(MessageBoxButtons, YAndNAnswerTheClosingQuestion)
+{
+    test::testApplication();
+    QtMessageService service;
+    for (const auto& [key, answer] : {std::pair{Qt::Key_Y, mb::kIdYes}, std::pair{Qt::Key_N, mb::kIdNo}}) {
+        QTimer::singleShot(50, [key = key] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, key);
+        });
+        EXPECT_EQ(service.showMessageBox("您确定要退出吗？", mb::kYesNo | mb::kIconQuestion | mb::kTopMost), answer);
+    }
+}
+
+TEST(MessageBoxButtons, QtsOwnTextsAreChineseWhenItsTranslationsAreInstalled)
+{
+    test::testApplication();
+    JosekiBrowserApp app;
+    if (!app.installQtTranslations())
+        GTEST_SKIP() << "Qt's Chinese translations are not installed";
+    EXPECT_EQ(qStringToGbk(QCoreApplication::translate("QPlatformTheme", "&Yes")), "是(&Y)");
+    EXPECT_EQ(qStringToGbk(QCoreApplication::translate("QPlatformTheme", "OK")), "确定");
+}
 
 TEST(MessageBoxAnswers, ButtonsMapToThePlatformAnswers)
 {
@@ -122,6 +176,42 @@ TEST_F(ApplicationTest, DialogColoursAreGreyWithBlackTextAndTheTextPanelsLighter
     EXPECT_EQ(dialog->controlWidget(kCommentBox)->palette().color(QPalette::Base), QColor(220, 220, 230));
     EXPECT_EQ(dialog->controlWidget(kHintLine)->palette().color(QPalette::Window), QColor(220, 220, 230));
     EXPECT_EQ(dialog->controlWidget(kMoveNumberLabel)->palette().color(QPalette::Window), QColor(206, 206, 206));
+}
+
+// The darkest grey level inside a control, its frame left out: the caption's.
+int darkestCaptionGrey(QWidget& control)
+{
+    constexpr int kFrame = 3;
+    const QImage picture = control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int darkest = 255;
+    for (int y = kFrame; y < picture.height() - kFrame; ++y) {
+        for (int x = kFrame; x < picture.width() - kFrame; ++x)
+            darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+    }
+    return darkest;
+}
+
+TEST_F(ApplicationTest, DisabledControlsGreyTheirCaptionsWhileEnabledOnesStayBlack)
+{
+    // Black text reaches full black in the middle of a stroke; grey text never
+    // gets darker than its grey, and stays well visible on the grey dialog.
+    constexpr int kBlackAtMost = 40;
+    constexpr int kGreyAtLeast = 100;
+    constexpr int kGreyAtMost = 150;
+    for (const int id :
+         {kCollectButton, kUpBranchButton, kAutoPlayButton, kTenukiButton, kTrialButton, kTrialEndButton, kSpeedEdit}) {
+        QWidget* control = dialog->controlWidget(id);
+        control->clearFocus();
+        control->setEnabled(true);
+        const int enabled = darkestCaptionGrey(*control);
+        control->setEnabled(false);
+        const int disabled = darkestCaptionGrey(*control);
+        EXPECT_LE(enabled, kBlackAtMost) << id;
+        EXPECT_GE(disabled, kGreyAtLeast) << id;
+        EXPECT_LE(disabled, kGreyAtMost) << id;
+    }
+    EXPECT_EQ(dialog->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 0));
+    EXPECT_EQ(dialog->palette().color(QPalette::Inactive, QPalette::ButtonText), QColor(0, 0, 0));
 }
 
 TEST_F(ApplicationTest, PressTakenByTheSplashRelayIsNotDeliveredButTheNextIs)

@@ -1,12 +1,14 @@
 #include "ui/JosekiBrowserDialog.h"
 
 #include "tests/support/RecordingMessageService.h"
+#include "tests/ui/CaptionInk.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/GbkText.h"
 #include "ui/TriStateButton.h"
 #include "ui/UpDownControl.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -121,6 +123,57 @@ TEST_F(JosekiBrowserDialogTest, ControlsCarryTheirIdsAndInitialStates)
     EXPECT_EQ(control(1014), nullptr);
     EXPECT_EQ(qStringToGbk(button(kTrialButton)->text()), "试 下");
     EXPECT_EQ(qStringToGbk(static_cast<QCheckBox*>(control(kCoordinatesCheck))->text()), "坐标");
+}
+
+TEST_F(JosekiBrowserDialogTest, EveryCaptionAndEveryListEntryFitsItsControl)
+{
+    // Each caption, hidden controls included, and the widest speed; a caption
+    // the control cuts leaves less ink than the text drawn alone.
+    struct Shown {
+        int id;
+        std::string text;
+    };
+    std::vector<Shown> shown;
+    for (const ControlTemplate& entry : DialogTemplate::controls()) {
+        if (!gbkToQString(entry.caption).trimmed().isEmpty())
+            shown.push_back({entry.id, entry.caption});
+    }
+    shown.push_back({kSpeedEdit, "10"});
+    shown.push_back({kTrialButton, "重新试下"});
+    for (const Shown& item : shown) {
+        QWidget* widget = control(item.id);
+        // Enabled, for black text; without focus, for no focus frame.
+        widget->setEnabled(true);
+        widget->clearFocus();
+        const QSize ink = test::inkInControl(
+            *widget, [&](bool withCaption) { dialog->setControlCaption(item.id, withCaption ? item.text : ""); });
+        EXPECT_TRUE(test::isWholeText(ink, widget->font(), gbkToQString(item.text)))
+            << item.id << " " << gbkToQString(item.text).toStdString() << " " << ink.width() << "x" << ink.height();
+    }
+
+    auto* combo = static_cast<QComboBox*>(control(kMoveNumberCombo));
+    combo->clearFocus();
+    const int selected = combo->currentIndex();
+    for (int entry = 0; entry < combo->count(); ++entry) {
+        const QSize ink =
+            test::inkInControl(*combo, [&](bool withCaption) { combo->setCurrentIndex(withCaption ? entry : -1); });
+        EXPECT_TRUE(test::isWholeText(ink, combo->font(), combo->itemText(entry)))
+            << combo->itemText(entry).toStdString() << " " << ink.width() << "x" << ink.height();
+    }
+    combo->setCurrentIndex(selected);
+
+    // The dropped list shows every entry whole, without a scroll bar.
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(waitUntil([list] { return list->isVisible(); }));
+    for (int entry = 0; entry < combo->count(); ++entry) {
+        const QModelIndex index = combo->model()->index(entry, 0);
+        const QRect place = list->visualRect(index);
+        EXPECT_GE(place.width(), list->sizeHintForIndex(index).width()) << entry;
+        EXPECT_TRUE(list->viewport()->rect().contains(place)) << entry;
+    }
+    EXPECT_GE(list->mapToGlobal(QPoint(0, 0)).y(), combo->mapToGlobal(QPoint(0, combo->height())).y());
+    combo->hidePopup();
 }
 
 TEST_F(JosekiBrowserDialogTest, WindowTakesTheLayoutSizeAndTheControlsTheirScaledPlaces)

@@ -5,9 +5,14 @@
 #include "tests/ui/RecordingUrlOpener.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/GbkText.h"
+#include "ui/QtMessageService.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +167,22 @@ TEST_F(SiteLinksTest, NothingWithoutAContainer)
     EXPECT_EQ(createInfoPanelLinks(nullptr, scripted.services()), 0);
     EXPECT_EQ(createWebsiteLinks(nullptr, scripted.services()), 0);
     EXPECT_TRUE(scripted.boxes.empty());
+}
+
+TEST_F(SiteLinksTest, TheProgramsBoxForAFailedLinkHasTheChineseOkButton)
+{
+    std::string buttonText;
+    QTimer::singleShot(50, [&buttonText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->buttons().size() != 1)
+            return;
+        buttonText = qStringToGbk(box->buttons().front()->text());
+        box->buttons().front()->click();
+    });
+    QtMessageService messages;
+    programSiteLinkServices(messages).messages->showCaptionedBox("Failed to create hyperlink 3.", "Fatal error!",
+                                                                 mb::kIconError);
+    EXPECT_EQ(buttonText, "确定");
 }
 
 } // namespace

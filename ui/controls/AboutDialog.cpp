@@ -1,9 +1,9 @@
 #include "ui/controls/AboutDialog.h"
 
+#include "ui/DialogTemplate.h"
 #include "ui/GbkText.h"
 #include "ui/controller/LayoutMath.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -30,17 +30,16 @@ constexpr UnitRect kCreditRect{40, 25, 161, 9};
 constexpr UnitRect kOkRect{207, 7, 50, 14};
 constexpr UnitRect kThanksRect{12, 44, 263, 115};
 
-// The template font: 9 points at 96 dpi.
-constexpr const char* kTemplateFace = "宋体";
-constexpr int kTemplateFontPixels = 12;
-
 constexpr const char* kIconPath = ":/res/128.png";
 
 constexpr const char* kCaption = "鸣谢 Kavo定式";
 constexpr const char* kProductLine = "Kavo定式详解4 ";
 constexpr const char* kCreditLine = "围棋爱好者编写，供棋友学习定式";
 constexpr const char* kOkCaption = "确定";
-constexpr const char* kThanks = "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
+// The text starts with its first line feed, so the thanks begin on the
+// panel's second line.
+constexpr const char* kThanks = "\n"
+                                "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
                                 "感谢试用本程序并指出错误的朋友们。\n"
                                 "感谢来信提出建议的用户，你们的意见使本程序不断完善。\n"
                                 "愿大家在棋盘上有所收获，棋艺日进！";
@@ -56,7 +55,10 @@ QLabel* plainLabel(const char* gbkText, QWidget* parent)
     auto* label = new QLabel(gbkToQString(gbkText), parent);
     // Shown as written: no mnemonic or markup processing.
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The template's lines are one template-font cell tall; the CJK face's
+    // line is taller than its glyphs, so it is centred on the cell rather than
+    // hung from its top, which would cut the glyphs at the bottom.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
@@ -67,9 +69,8 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(gbkToQString(kCaption));
-    QFont templateFont(gbkToQString(kTemplateFace));
-    templateFont.setPixelSize(kTemplateFontPixels);
-    setFont(templateFont);
+    // The same 9-point template font as the main dialog.
+    setFont(DialogTemplate::font());
     setFixedSize(dialogUnitsToPixelsX(kWidthUnits), dialogUnitsToPixelsY(kHeightUnits));
 
     auto* icon = new QLabel(this);

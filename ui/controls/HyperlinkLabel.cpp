@@ -6,6 +6,7 @@
 
 #include <QEnterEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -165,10 +166,27 @@ void HyperlinkLabel::paint(QPainter& painter, const QRect& clientRect) const
         painter.setBackground(backgroundColour_);
     }
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(font_);
+    // Centred across; lines start at the top, as a multi-line static draws
+    // them. Every line stands on the baseline of the label's own face and is
+    // underlined at that face's underline, as the platform draws characters
+    // it takes from a linked font. Qt would lower a line by the taller ascent
+    // of the face it borrows Chinese glyphs from and underline those glyphs at
+    // that face's place, so a Latin-only caption would sit higher than the rest.
+    QFont glyphs = font_;
+    glyphs.setUnderline(false);
+    painter.setFont(glyphs);
     painter.setPen(textColour());
-    // Centred across; lines start at the top, as a multi-line static draws them.
-    painter.drawText(clientRect, Qt::AlignHCenter | Qt::AlignTop, displayText_);
+    const QFontMetrics metrics(font_);
+    int baseline = clientRect.top() + metrics.ascent();
+    for (const QString& line : displayText_.split(QLatin1Char('\n'))) {
+        const int advance = metrics.horizontalAdvance(line);
+        const int left = clientRect.left() + (clientRect.width() - advance) / 2;
+        painter.drawText(QPoint(left, baseline), line);
+        if (font_.underline())
+            painter.fillRect(QRect(left, baseline + metrics.underlinePos(), advance, metrics.lineWidth()),
+                             textColour());
+        baseline += metrics.lineSpacing();
+    }
 }
 
 } // namespace joseki

@@ -3,6 +3,7 @@
 #include "core/MessageService.h"
 #include "ui/DialogResources.h"
 #include "ui/GbkText.h"
+#include "ui/QtMessageService.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SplashWindow.h"
 

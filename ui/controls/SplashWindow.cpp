@@ -100,6 +100,49 @@ QPoint placeCentred(const QPoint& centre, const QSize& size, const QRect& area)
             std::max(area.top(), std::min(top, area.top() + area.height() - size.height()))};
 }
 
+// A window of the program that the picture stands in front of: a plain
+// top-level window or dialog that does not stay on top by itself.
+bool isPlainProgramWindow(const QWidget* window)
+{
+    if (window == nullptr || !window->isWindow() || !window->isVisible())
+        return false;
+    const Qt::WindowType type = window->windowType();
+    return (type == Qt::Window || type == Qt::Dialog) && !window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The top-level widget an event is about: the widget itself, or the widget
+// of a platform window (exposure arrives at the window, not the widget).
+QWidget* topLevelWidgetOf(QObject* object)
+{
+    if (object->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(object);
+        return widget->isWindow() ? widget : nullptr;
+    }
+    if (!object->isWindowType())
+        return nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == object)
+            return top;
+    }
+    return nullptr;
+}
+
+// Events after which a window may have come up over the picture.
+bool mayRestack(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Show:
+    case QEvent::Expose:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+    case QEvent::WindowStateChange:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Whatever the picture covered is drawn again at once, so no trace of it
 // stays on the program's windows.
 void repaintCovered(const QRect& covered)
@@ -148,6 +191,11 @@ void SplashWindow::showSplash(QWidget* owner)
     splash->centre();
     splash->startTimer(lifetimeMs);
     splash->show();
+    // Nothing else keeps the picture in front: without a window manager no
+    // one restacks windows, and with one or without, the dialog is mapped,
+    // resized and raised after the start-up picture. It restores its place
+    // itself whenever one of the program's windows may have come up over it.
+    qApp->installEventFilter(splash);
     // On screen before the caller goes on (start-up continues with the dialog).
     splash->repaint();
 }
@@ -158,6 +206,7 @@ void SplashWindow::hideSplash()
     if (splash == nullptr)
         return;
     shownSplash = nullptr;
+    qApp->removeEventFilter(splash);
     const QRect covered = splash->frameGeometry();
     splash->hide();
     // The closing press or tick may still be on its way through this window;
@@ -186,6 +235,25 @@ void SplashWindow::centre()
     const QRect area = screen->availableGeometry();
     const QPoint centreAt = owner != nullptr && owner->isVisible() ? owner->frameGeometry().center() : area.center();
     move(placeCentred(centreAt, size(), area));
+}
+
+void SplashWindow::keepInFront()
+{
+    raise();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != this && top->isVisible() && top->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            top->raise();
+    }
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (shownSplash == this && mayRestack(event->type())) {
+        QWidget* window = topLevelWidgetOf(watched);
+        if (window != this && isPlainProgramWindow(window))
+            keepInFront();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*)

@@ -9,9 +9,11 @@ class QEvent;
 namespace joseki {
 
 // The title picture in a frameless window in front of the program: shown
-// briefly at start-up and on demand as the About picture. It closes when its
-// lifetime runs out or at the first key or mouse-button press anywhere in the
-// program, and that press goes no further. At most one exists at a time.
+// briefly at start-up and on demand as the About picture. It stays in front
+// of the program's windows for its whole life, also when one of them is
+// shown, raised, moved or resized under it. It closes when its lifetime runs
+// out or at the first key or mouse-button press anywhere in the program, and
+// that press goes no further. At most one exists at a time.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
@@ -47,10 +49,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    // Watches the program's windows while the picture is up (see keepInFront).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     SplashWindow(QWidget* owner, const QPixmap& picture);
     void centre();
+    // Puts the picture back in front of the program's other windows; those
+    // that stay on top keep their place above it.
+    void keepInFront();
 
     QPixmap picture_;
 };
