@@ -10,9 +10,8 @@ scripts/install-deps.sh test
 command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
 
 build=build/bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOSEKI_BUILD_BENCH=ON \
-  -DJOSEKI_BUILD_TESTS=OFF -DJOSEKI_BUILD_RESGEN=OFF >/dev/null
-cmake --build "$build" --target joseki-bench joseki-bench-library joseki-browser-startup-probe joseki-pack
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target joseki-bench joseki-bench-library joseki-browser-startup-probe joseki-pack
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

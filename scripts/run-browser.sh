@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOSEKI_BUILD_TESTS=OFF -DJOSEKI_BUILD_RESGEN=OFF
-cmake --build build/release --target joseki-browser
+cmake --preset release
+cmake --build --preset release --target joseki-browser
 exec build/release/joseki-browser

@@ -17,9 +17,8 @@ step() {
   fi
 }
 
-build() { # dir, extra cmake args...
-  local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DJOSEKI_WERROR=ON "$@" >/dev/null && cmake --build "$dir" -j"$jobs"
+build() { # preset (CMakePresets.json; its folder is build/<preset>)
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"
 }
 
 # Leak checking stays on; Qt's and fontconfig's process-lifetime caches are not ours.
@@ -27,15 +26,15 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-step "build" build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJOSEKI_BUILD_RESGEN=OFF
-step "tests" ctest --test-dir build/test --output-on-failure -j"$jobs"
+step "build" build test
+step "tests" ctest --preset test -j"$jobs"
 step "default library check" build/test/tools/joseki-pack check data/joseki.sgf
 
-step "sanitizer build" build build/asan -DCMAKE_BUILD_TYPE=Debug -DJOSEKI_SANITIZE=ON -DJOSEKI_BUILD_RESGEN=OFF
-step "sanitizer tests" ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE smoke
+step "sanitizer build" build asan
+step "sanitizer tests" ctest --preset asan -j"$jobs"
 
 if [ -d tests/fuzz ]; then
-  step "fuzz build" env CC=clang CXX=clang++ bash -c 'cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJOSEKI_BUILD_FUZZERS=ON -DJOSEKI_BUILD_UI=OFF -DJOSEKI_BUILD_TESTS=OFF >/dev/null && cmake --build build/fuzz -j'"$jobs"
+  step "fuzz build" build fuzz
   step "fuzzing" tests/fuzz/run-fuzzers.sh build/fuzz "${JOSEKI_FUZZ_SECONDS:-20}"
 fi
 

@@ -24,6 +24,31 @@ int usage(const std::string& problem)
     return kUsageStatus;
 }
 
+// The command list of --help, one line of description each; the manual page
+// docs/joseki-pack.1 repeats it, and a test holds the two together.
+struct CommandHelp {
+    const char* synopsis;
+    const char* description;
+};
+
+const CommandHelp kCommandHelp[] = {
+    {"check LIB", "Print every message box the browser would show for LIB, then warnings about its tree."},
+    {"convert IN.sgf OUT [--tree N]", "Convert standard SGF in any character set to the library dialect, in GBK."},
+    {"pack LIB OUT", "Write the container that holds LIB, on its own."},
+    {"append EXE LIB OUT", "Write a browser: the program image EXE followed by the container of LIB."},
+    {"stats LIB", "Print the nodes, leaves, depth, branches, widest node and bytes of LIB."},
+    {"help", "Print this list of commands."},
+};
+
+// Prints the command list on standard output.
+int help()
+{
+    std::printf("usage: joseki-pack COMMAND OPERANDS...\n\ncommands:\n");
+    for (const CommandHelp& command : kCommandHelp)
+        std::printf("  %s\n      %s\n", command.synopsis, command.description);
+    return 0;
+}
+
 // What follows the command name: its operands, and the options it takes.
 struct Arguments {
     std::vector<std::string> operands;
@@ -90,6 +115,8 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage("no command given");
     const std::string name = argv[1];
+    if (name == "help" || name == "--help")
+        return help();
     const std::vector<std::string> words(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
         if (name != command.name)

@@ -1,6 +1,7 @@
 #include "OutputFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -15,7 +16,11 @@ OutputFolder::OutputFolder(const QString& path) : m_dir(path)
 
 void OutputFolder::saveImage(const QImage& image, const QString& fileName)
 {
-    if (!image.save(m_dir.filePath(fileName), "PNG"))
+    // A name may lead into subfolders, as the icon theme's do.
+    const QString path = m_dir.filePath(fileName);
+    if (!QFileInfo(path).dir().mkpath(QStringLiteral(".")))
+        reportError(QStringLiteral("cannot create the folder of %1").arg(fileName));
+    if (!image.save(path, "PNG"))
         reportError(QStringLiteral("cannot write %1").arg(fileName));
 }
 

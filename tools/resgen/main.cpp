@@ -1,6 +1,7 @@
 // joseki-resgen OUTDIR: draws every bitmap the program embeds into OUTDIR,
-// named by resource number. The output is deterministic, so regenerating
-// res/ changes only the files whose drawing code changed.
+// named by resource number, and the icons installed for the desktop menu
+// under OUTDIR/hicolor. The output is deterministic, so regenerating res/
+// changes only the files whose drawing code changed.
 
 #include "AppIcon.h"
 #include "HandCursor.h"
@@ -67,6 +68,17 @@ void writeIcons(OutputFolder& out)
     out.saveImage(AppIcon::render(kIconSmall), QStringLiteral("128-16.png"));
 }
 
+// The icon theme sizes a desktop menu picks from, under the installed icon's name.
+constexpr int kThemeIconSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr char kThemeIconName[] = "org.josekibrowser.JosekiBrowser";
+
+void writeThemeIcons(OutputFolder& out)
+{
+    for (int side : kThemeIconSizes)
+        out.saveImage(AppIcon::render(side),
+                      QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(side).arg(QLatin1String(kThemeIconName)));
+}
+
 void writeCursor(OutputFolder& out)
 {
     out.saveImage(HandCursor::render(), QStringLiteral("129.png"));
@@ -87,6 +99,7 @@ int main(int argc, char** argv)
     writeStones(out);
     writeWoods(out);
     writeIcons(out);
+    writeThemeIcons(out);
     writeCursor(out);
     out.saveImage(TitlePicture::render(), QStringLiteral("156.png"));
     out.saveImage(PanelPicture::render(), QStringLiteral("143.png"));
