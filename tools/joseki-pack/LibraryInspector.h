@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace joseki::pack {
 
@@ -15,6 +16,12 @@ int check(const std::string& libraryPath);
 
 // `joseki-pack stats LIB`: one line with the shape of the tree.
 int stats(const std::string& libraryPath);
+
+// `joseki-pack export LIB PATH...`: the line from the root along the moves of
+// the path (see PathFollower) as standard SGF on standard output, the text
+// the browser copies for that line. Message boxes of the load go to standard
+// error.
+int exportLine(const std::string& libraryPath, const std::vector<std::string>& path);
 
 } // namespace LibraryInspector
 

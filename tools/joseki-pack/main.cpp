@@ -16,7 +16,8 @@ constexpr char kUsage[] = "usage: joseki-pack check LIB\n"
                           "       joseki-pack convert IN.sgf OUT [--tree N]\n"
                           "       joseki-pack pack LIB OUT\n"
                           "       joseki-pack append EXE LIB OUT\n"
-                          "       joseki-pack stats LIB\n";
+                          "       joseki-pack stats LIB\n"
+                          "       joseki-pack export LIB PATH...\n";
 
 int usage(const std::string& problem)
 {
@@ -37,6 +38,7 @@ const CommandHelp kCommandHelp[] = {
     {"pack LIB OUT", "Write the container that holds LIB, on its own."},
     {"append EXE LIB OUT", "Write a browser: the program image EXE followed by the container of LIB."},
     {"stats LIB", "Print the nodes, leaves, depth, branches, widest node and bytes of LIB."},
+    {"export LIB PATH...", "Print the line of LIB along PATH (B Q16 W R17 B tenuki ...) as standard SGF."},
     {"help", "Print this list of commands."},
 };
 
@@ -57,9 +59,10 @@ struct Arguments {
 
 struct Command {
     const char* name;
-    std::size_t operands;
+    std::size_t operands; // the number it takes, or the least with moreOperands
     int (*run)(const Arguments& arguments);
     bool takesTree = false;
+    bool moreOperands = false;
 };
 
 const Command kCommands[] = {
@@ -73,6 +76,12 @@ const Command kCommands[] = {
      [](const Arguments& a) {
          return joseki::pack::ContainerWriter::append(a.operands[0], a.operands[1], a.operands[2]);
      }},
+    {"export", 1,
+     [](const Arguments& a) {
+         const std::vector<std::string> path(a.operands.begin() + 1, a.operands.end());
+         return joseki::pack::LibraryInspector::exportLine(a.operands[0], path);
+     },
+     false, true},
 };
 
 constexpr char kTreeOption[] = "--tree";
@@ -125,9 +134,10 @@ int main(int argc, char** argv)
         std::string problem;
         if (!parseArguments(command, words, arguments, problem))
             return usage(problem);
-        if (arguments.operands.size() != command.operands)
-            return usage(name + " takes " + std::to_string(command.operands) + " operand(s), " +
-                         std::to_string(arguments.operands.size()) + " given");
+        const std::size_t given = arguments.operands.size();
+        if (given < command.operands || (given > command.operands && !command.moreOperands))
+            return usage(name + " takes " + (command.moreOperands ? "at least " : "") +
+                         std::to_string(command.operands) + " operand(s), " + std::to_string(given) + " given");
         return command.run(arguments);
     }
     return usage("unknown command '" + name + "'");
