@@ -1,0 +1,60 @@
+#include "GbkCharacters.h"
+
+#include "GbkText.h"
+
+#include <algorithm>
+
+namespace joseki::pack::characters {
+
+CharacterList split(std::string_view gbk)
+{
+    CharacterList list;
+    list.reserve(gbk.size());
+    for (std::size_t i = 0; i < gbk.size();) {
+        const std::size_t length = GbkText::characterLength(gbk, i);
+        list.push_back(gbk.substr(i, length));
+        i += length;
+    }
+    return list;
+}
+
+std::size_t find(const CharacterList& text, std::string_view word, std::size_t from)
+{
+    const CharacterList needle = split(word);
+    if (needle.empty() || from > text.size())
+        return kNotFound;
+    const auto begin = text.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto found = std::search(begin, text.end(), needle.begin(), needle.end());
+    return found == text.end() ? kNotFound : static_cast<std::size_t>(found - text.begin());
+}
+
+bool isOneOf(const CharacterList& text, std::size_t i, std::string_view set)
+{
+    if (i >= text.size())
+        return false;
+    const CharacterList members = split(set);
+    return std::find(members.begin(), members.end(), text[i]) != members.end();
+}
+
+std::string join(const CharacterList& text, std::size_t begin, std::size_t end)
+{
+    std::string out;
+    for (std::size_t i = begin; i < end && i < text.size(); ++i)
+        out += text[i];
+    return out;
+}
+
+bool isAsciiAlphanumeric(std::string_view character)
+{
+    if (character.size() != 1)
+        return false;
+    const char c = character[0];
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool isAsciiCapital(std::string_view character)
+{
+    return character.size() == 1 && character[0] >= 'A' && character[0] <= 'Z';
+}
+
+} // namespace joseki::pack::characters
