@@ -1,5 +1,7 @@
 #include "core/PositionKey.h"
 
+#include "core/HashMix.h"
+
 #include <cstddef>
 
 namespace joseki {
@@ -11,22 +13,11 @@ constexpr int kColours = 2;
 // Any fixed seed gives keys that are stable between runs.
 constexpr std::uint64_t kSeed = 0x6a6f73656b69ULL;
 
-// The splitmix64 generator: a Weyl step, then a mix in which every output
-// bit depends on every state bit, which is all a Zobrist table needs.
-constexpr std::uint64_t kWeylStep = 0x9E3779B97F4A7C15ULL;
-constexpr std::uint64_t kMixFirst = 0xBF58476D1CE4E5B9ULL;
-constexpr std::uint64_t kMixSecond = 0x94D049BB133111EBULL;
-constexpr int kShiftFirst = 30;
-constexpr int kShiftSecond = 27;
-constexpr int kShiftLast = 31;
-
+// The splitmix64 generator.
 constexpr std::uint64_t splitMix(std::uint64_t& state)
 {
     state += kWeylStep;
-    std::uint64_t z = state;
-    z = (z ^ (z >> kShiftFirst)) * kMixFirst;
-    z = (z ^ (z >> kShiftSecond)) * kMixSecond;
-    return z ^ (z >> kShiftLast);
+    return mixBits(state);
 }
 
 struct ZobristTable {

@@ -49,6 +49,11 @@ std::vector<std::string> textWarnings(const std::string& text)
 
 } // namespace
 
+bool LibraryInspector::readFile(const std::string& path, JosekiEngine& engine, std::string& text)
+{
+    return readWithSystemReader(path, engine, text);
+}
+
 int LibraryInspector::check(const std::string& libraryPath)
 {
     PrintingMessageService messages;

@@ -2,6 +2,10 @@
 
 #include <string>
 
+namespace joseki {
+class JosekiEngine;
+}
+
 namespace joseki::pack {
 
 // Reads a library text of any size with the system's own reader, exactly as
@@ -15,6 +19,11 @@ public:
 
     // `joseki-pack stats LIB`: one line with the shape of the tree.
     static int stats(const std::string& libraryPath);
+
+    // Reads the file into the engine's text buffer and reads its tree, as the
+    // browser does at start; the text ends at its first zero byte. False,
+    // with the reason on standard error, when the file cannot be read.
+    static bool readFile(const std::string& path, JosekiEngine& engine, std::string& text);
 };
 
 } // namespace joseki::pack

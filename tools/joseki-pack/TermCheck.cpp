@@ -18,8 +18,6 @@ constexpr std::string_view kShoulderHit = "肩冲";
 constexpr std::string_view kCapture = "提";
 constexpr std::string_view kAtari = "打";
 constexpr std::string_view kAtariWord = "打吃";
-constexpr std::string_view kExtension = "拆";
-constexpr std::string_view kCap = "镇";
 constexpr std::string_view kPush = "冲";
 constexpr std::string_view kConnect = "粘";
 constexpr std::string_view kExtend = "长";
@@ -31,13 +29,16 @@ constexpr std::string_view kCaptureCompounds = "前出醒示高供";
 constexpr std::string_view kPushCompounds = "肩尖";
 constexpr std::string_view kDescendAfter = "建成独确树对孤设";
 constexpr std::string_view kDescendBefore = "即刻体";
+// 靠近 and 靠拢 only say "close to".
+constexpr std::string_view kAttach = "靠";
+constexpr std::string_view kAttachBefore = "近拢";
 
 // Contact terms: the move must touch an opponent stone.
 constexpr std::array<std::string_view, 7> kContactTerms = {"托", "靠", "碰", "扳", "冲", "挤", "顶"};
 // Terms of a move from an own stone next to it (粘 may also join a diagonal one).
 constexpr std::array<std::string_view, 5> kNeighbourTerms = {"长", "立", "爬", "退", "粘"};
 // Terms of moves that never touch an opponent stone.
-constexpr std::array<std::string_view, 4> kDistantTerms = {"跳", "拆", "镇", "肩冲"};
+constexpr std::array<std::string_view, 3> kDistantTerms = {"跳", "镇", "肩冲"};
 
 const char* const kInContact = " for a move in contact with an opponent stone";
 
@@ -87,13 +88,15 @@ Edge nearestEdge(const MoveShape& shape)
     return nearest;
 }
 
-// The plain term's occurrences: 冲 not inside 肩冲 or 尖冲, 立 not inside 建立 or 立即, ….
+// The plain term's occurrences: 冲 not inside 肩冲 or 尖冲, 立 not inside 建立 or 立即, 靠 not inside 靠近.
 bool namesPlain(const LeadClause& clause, std::string_view term)
 {
     if (term == kPush)
         return clause.names(term, kPushCompounds);
     if (term == kDescend)
         return clause.names(term, kDescendAfter, kDescendBefore);
+    if (term == kAttach)
+        return clause.names(term, {}, kAttachBefore);
     return clause.names(term);
 }
 
