@@ -121,6 +121,24 @@ const std::vector<ShapeCase>& shapeCases()
          kBlack,
          {T::Cap},
          {T::Attach, T::Jump, T::Press, T::ShoulderHit}},
+        {"no cap beside a 3-3 stone: it is near two edges",
+         ". . . . . .\n"
+         ". . . . . .\n"
+         ". . O . . .\n"
+         ". . . . . .\n",
+         {4, 2},
+         kBlack,
+         {},
+         {T::Cap, T::Attach}},
+        {"diagonal toward the edge is no shoulder hit",
+         ". . . . .\n"
+         ". . . . .\n"
+         ". . O . .\n"
+         ". . . . .\n",
+         {1, 3},
+         kBlack,
+         {},
+         {T::ShoulderHit, T::Attach}},
         {"capture of a stone",
          ". X O .\n"
          "X O . O\n"

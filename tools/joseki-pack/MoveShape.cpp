@@ -317,7 +317,8 @@ bool placesInside(const Context& c)
     return other > own;
 }
 
-// 镇: one empty point above an opponent stone, toward the centre.
+// 镇: one empty point above an opponent stone on a side, toward the centre.
+// A corner stone, as near to two edges, has no one side above it.
 bool caps(const Context& c)
 {
     if (c.shape.inContact())
@@ -326,22 +327,30 @@ bool caps(const Context& c)
         const Point o = offset(c.p, {dc, dr}, kJump);
         if (at(c.before, o) != c.other || at(c.before, offset(c.p, {dc, dr})) != kEmpty)
             continue;
-        for (const Edge edge : nearestEdges(o))
-            if (towardEdge(edge) == Offset{dc, dr})
-                return true;
+        const std::vector<Edge> nearest = nearestEdges(o);
+        if (nearest.size() == 1 && towardEdge(nearest.front()) == Offset{dc, dr})
+            return true;
     }
     return false;
 }
 
-// 肩冲: diagonal to an opponent stone, one line higher, without contact.
+// 肩冲: diagonal to an opponent stone, one line higher from an edge it is
+// nearest to and no nearer to the other, without contact.
 bool hitsShoulder(const Context& c)
 {
     if (c.shape.inContact())
         return false;
-    for (const Point o : c.shape.opponentDiagonal)
-        for (const Edge edge : nearestEdges(o))
-            if (shape::lineFrom(c.p, edge) == shape::lineFrom(o, edge) + 1)
-                return true;
+    for (const Point o : c.shape.opponentDiagonal) {
+        const std::vector<Edge> nearest = nearestEdges(o);
+        bool higher = false;
+        bool nearer = false;
+        for (const Edge edge : nearest) {
+            higher = higher || shape::lineFrom(c.p, edge) == shape::lineFrom(o, edge) + 1;
+            nearer = nearer || shape::lineFrom(c.p, edge) < shape::lineFrom(o, edge);
+        }
+        if (higher && !nearer)
+            return true;
+    }
     return false;
 }
 
