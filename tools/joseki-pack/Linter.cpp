@@ -82,14 +82,14 @@ void Linter::visit(const VariationNode& node, std::size_t depth, LineState& stat
     const Verdict opening = verdicts::openingOf(comment);
     step.marks.trick = step.marks.trick || opening == Verdict::Trick;
     step.marks.mistake = step.marks.mistake || opening == Verdict::Mistake;
-    checkComment(node, depth);
-    if (depth > 0 && node.color != 0) {
-        const LineState before = state;
+    const LineState before = state;
+    const bool moves = depth > 0 && node.color != 0;
+    if (moves)
         checkMove(node, state);
-        if (frequencies_ != nullptr) {
-            checkFrequency(node, state);
-            checkClaims(node, before, state);
-        }
+    checkComment(node, depth);
+    if (moves && frequencies_ != nullptr) {
+        checkFrequency(node, state);
+        checkClaims(node, before, state);
     }
     if (depth > 0 && node.firstChild == nullptr)
         checkLeaf(comment, depth);
