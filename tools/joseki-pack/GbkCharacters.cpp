@@ -28,6 +28,14 @@ std::size_t find(const CharacterList& text, std::string_view word, std::size_t f
     return found == text.end() ? kNotFound : static_cast<std::size_t>(found - text.begin());
 }
 
+bool startsAt(const CharacterList& text, std::size_t at, std::string_view word)
+{
+    const CharacterList needle = split(word);
+    if (needle.empty() || at > text.size() || text.size() - at < needle.size())
+        return false;
+    return std::equal(needle.begin(), needle.end(), text.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
 bool isOneOf(const CharacterList& text, std::size_t i, std::string_view set)
 {
     if (i >= text.size())
@@ -55,6 +63,12 @@ bool isAsciiAlphanumeric(std::string_view character)
 bool isAsciiCapital(std::string_view character)
 {
     return character.size() == 1 && character[0] >= 'A' && character[0] <= 'Z';
+}
+
+bool isStandaloneCapital(const CharacterList& text, std::size_t i)
+{
+    return i < text.size() && isAsciiCapital(text[i]) && !(i > 0 && isAsciiAlphanumeric(text[i - 1])) &&
+           !(i + 1 < text.size() && isAsciiAlphanumeric(text[i + 1]));
 }
 
 } // namespace joseki::pack::characters

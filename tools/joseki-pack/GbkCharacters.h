@@ -20,6 +20,8 @@ inline constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 CharacterList split(std::string_view gbk);
 // Index of the first occurrence of `word` (GBK) at or after `from`; kNotFound when there is none.
 std::size_t find(const CharacterList& text, std::string_view word, std::size_t from = 0);
+// True when `word` (GBK) stands in the text from index `at`.
+bool startsAt(const CharacterList& text, std::size_t at, std::string_view word);
 // True when text[i] exists and is one of the characters of `set` (GBK).
 bool isOneOf(const CharacterList& text, std::size_t i, std::string_view set);
 // The characters begin..end-1 as GBK bytes again.
@@ -28,5 +30,7 @@ std::string join(const CharacterList& text, std::size_t begin, std::size_t end);
 bool isAsciiAlphanumeric(std::string_view character);
 // True for one ASCII capital letter.
 bool isAsciiCapital(std::string_view character);
+// True when text[i] is a capital letter standing alone, not inside a Latin word or number ("A位", not "KataGo").
+bool isStandaloneCapital(const CharacterList& text, std::size_t i);
 
 } // namespace joseki::pack::characters

@@ -68,11 +68,7 @@ std::string lettersNamed(std::string_view comment)
     const characters::CharacterList text = characters::split(comment);
     std::string letters;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!characters::isAsciiCapital(text[i]))
-            continue;
-        const bool joinedBefore = i > 0 && characters::isAsciiAlphanumeric(text[i - 1]);
-        const bool joinedAfter = i + 1 < text.size() && characters::isAsciiAlphanumeric(text[i + 1]);
-        if (!joinedBefore && !joinedAfter && letters.find(text[i][0]) == std::string::npos)
+        if (characters::isStandaloneCapital(text, i) && letters.find(text[i][0]) == std::string::npos)
             letters += text[i][0];
     }
     std::sort(letters.begin(), letters.end());

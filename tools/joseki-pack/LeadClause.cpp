@@ -41,19 +41,6 @@ constexpr std::array<std::pair<Edge, std::string_view>, kEdgeCount> kSideWords =
     {Edge::Left, "左边"},
 }};
 
-std::size_t skipOpening(const CharacterList& chars)
-{
-    std::size_t start = 0;
-    while (characters::isOneOf(chars, start, kLeadingBlanks))
-        ++start;
-    if (start < chars.size() && chars[start] == kMarkerOpen) {
-        const std::size_t close = characters::find(chars, kMarkerClose, start);
-        if (close != kNotFound)
-            start = close + 1;
-    }
-    return start;
-}
-
 std::size_t clauseEnd(const CharacterList& chars, std::size_t start, std::string_view opponent)
 {
     for (std::size_t i = start; i < chars.size(); ++i) {
@@ -68,14 +55,9 @@ std::size_t clauseEnd(const CharacterList& chars, std::size_t start, std::string
 // A capital letter standing alone names a labelled point.
 bool namesLetter(const CharacterList& chars)
 {
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        if (!characters::isAsciiCapital(chars[i]))
-            continue;
-        const bool joinedBefore = i > 0 && characters::isAsciiAlphanumeric(chars[i - 1]);
-        const bool joinedAfter = i + 1 < chars.size() && characters::isAsciiAlphanumeric(chars[i + 1]);
-        if (!joinedBefore && !joinedAfter)
+    for (std::size_t i = 0; i < chars.size(); ++i)
+        if (characters::isStandaloneCapital(chars, i))
             return true;
-    }
     return false;
 }
 
@@ -99,12 +81,25 @@ LeadClause& LeadClause::operator=(const LeadClause& other)
     return *this;
 }
 
+std::size_t LeadClause::bodyStart(const characters::CharacterList& chars)
+{
+    std::size_t start = 0;
+    while (characters::isOneOf(chars, start, kLeadingBlanks))
+        ++start;
+    if (start < chars.size() && chars[start] == kMarkerOpen) {
+        const std::size_t close = characters::find(chars, kMarkerClose, start);
+        if (close != kNotFound)
+            start = close + 1;
+    }
+    return start;
+}
+
 std::optional<LeadClause> LeadClause::of(std::string_view comment, std::int8_t colour)
 {
     const std::string_view mover = colour == kBlack ? kBlackWord : kWhiteWord;
     const std::string_view opponent = colour == kBlack ? kWhiteWord : kBlackWord;
     const CharacterList chars = characters::split(comment);
-    const std::size_t start = skipOpening(chars);
+    const std::size_t start = bodyStart(chars);
     if (start >= chars.size() || chars[start] != mover)
         return std::nullopt;
     const CharacterList clause(chars.begin() + static_cast<std::ptrdiff_t>(start),
@@ -204,7 +199,7 @@ bool LeadClause::endsWith(std::string_view word) const
     if (length > chars_.size())
         return false;
     const std::size_t at = chars_.size() - length;
-    return characters::find(chars_, word, at) == at && namesAt(at, length, {}, {});
+    return characters::startsAt(chars_, at, word) && namesAt(at, length, {}, {});
 }
 
 } // namespace joseki::pack

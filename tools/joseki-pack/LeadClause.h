@@ -28,6 +28,9 @@ public:
     // The lead clause of a GBK comment on a move of `colour` (kBlack or kWhite); nothing when there is none.
     static std::optional<LeadClause> of(std::string_view comment, std::int8_t colour);
 
+    // Where a comment's words begin: after leading blanks and an opening 【…】 marker.
+    static std::size_t bodyStart(const characters::CharacterList& chars);
+
     LeadClause(const LeadClause& other);
     LeadClause& operator=(const LeadClause& other);
 

@@ -1,6 +1,7 @@
 #include "PopularityClaim.h"
 
 #include "GbkCharacters.h"
+#include "LeadClause.h"
 
 #include "core/Stone.h"
 
@@ -17,8 +18,6 @@ constexpr std::array<std::string_view, 2> kClaimWords = {"最常见", "最流行
 constexpr std::string_view kSentenceMarks = "。；：！？;:!?\n";
 constexpr std::string_view kNegations = "不非没未";
 constexpr std::string_view kTenuki = "脱先";
-constexpr std::string_view kMarkerOpen = "【";
-constexpr std::string_view kMarkerClose = "】";
 
 struct Span {
     std::size_t begin;
@@ -35,33 +34,13 @@ Span sentenceAround(const CharacterList& text, std::size_t at)
     return span;
 }
 
-bool isStandaloneCapital(const CharacterList& text, std::size_t i)
-{
-    return characters::isAsciiCapital(text[i]) && !(i > 0 && characters::isAsciiAlphanumeric(text[i - 1])) &&
-           !(i + 1 < text.size() && characters::isAsciiAlphanumeric(text[i + 1]));
-}
-
-// The first sentence starts after blanks and an opening verdict marker.
-std::size_t leadStart(const CharacterList& text)
-{
-    std::size_t start = 0;
-    while (characters::isOneOf(text, start, " \t\r\n　"))
-        ++start;
-    if (start < text.size() && text[start] == kMarkerOpen) {
-        const std::size_t close = characters::find(text, kMarkerClose, start);
-        if (close != kNotFound)
-            start = close + 1;
-    }
-    return start;
-}
-
 // The standalone capital letter in [begin, end) nearest to its start (or,
 // with `fromEnd`, to its end); 0 when there is none.
 char letterIn(const CharacterList& text, std::size_t begin, std::size_t end, bool fromEnd)
 {
     for (std::size_t n = 0; n < end - begin; ++n) {
         const std::size_t i = fromEnd ? end - 1 - n : begin + n;
-        if (isStandaloneCapital(text, i))
+        if (characters::isStandaloneCapital(text, i))
             return text[i][0];
     }
     return 0;
@@ -82,7 +61,7 @@ PopularityClaim readClaim(const CharacterList& text, std::size_t at, std::string
     if (const char before = letterIn(text, sentence.begin, at, true); before != 0)
         return claimOf(word, Target::Letter, before);
     const char after = letterIn(text, at, sentence.end, false);
-    const std::size_t lead = leadStart(text);
+    const std::size_t lead = LeadClause::bodyStart(text);
     const std::string_view mover = colour == kBlack ? "黑" : "白";
     const std::string_view opponent = colour == kBlack ? "白" : "黑";
     const bool leadOfMover = sentence.begin <= lead && lead < at && text[lead] == mover;
@@ -103,7 +82,7 @@ std::vector<PopularityClaim> claims(std::string_view comment, std::int8_t colour
     std::vector<PopularityClaim> found;
     for (std::size_t i = 0; i < text.size(); ++i)
         for (const std::string_view word : kClaimWords)
-            if (characters::find(text, word, i) == i)
+            if (characters::startsAt(text, i, word))
                 found.push_back(readClaim(text, i, word, colour));
     return found;
 }

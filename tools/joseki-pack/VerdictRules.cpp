@@ -22,10 +22,8 @@ constexpr std::string_view kBlanks = " \t\r\n　";
 
 bool endsWith(const CharacterList& text, std::size_t end, std::string_view word)
 {
-    const CharacterList needle = characters::split(word);
-    if (needle.size() > end)
-        return false;
-    return characters::find(text, word, end - needle.size()) == end - needle.size();
+    const std::size_t length = characters::split(word).size();
+    return length <= end && characters::startsAt(text, end - length, word);
 }
 
 std::string allMarkers()
@@ -64,7 +62,7 @@ Verdict openingOf(std::string_view comment)
 {
     const CharacterList text = characters::split(comment);
     for (const auto& [verdict, marker] : kMarkers)
-        if (characters::find(text, marker) == 0)
+        if (characters::startsAt(text, 0, marker))
             return verdict;
     return Verdict::None;
 }
