@@ -2,7 +2,8 @@
 # Builds in Release and prints the benchmark table: loading the full-size
 # generated library against its floor and against a widely used JavaScript SGF
 # parser on the same text, navigation, trial undo, painting, and start-up of
-# the real executable to its first painted frame.
+# the real executable to its first painted frame; then the medians of the
+# linter's benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -11,7 +12,7 @@ command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOSEKI_BUILD_BENCH=ON \
   -DJOSEKI_BUILD_TESTS=OFF -DJOSEKI_BUILD_RESGEN=OFF >/dev/null
-cmake --build "$build" --target joseki-bench joseki-bench-library joseki-browser-startup-probe
+cmake --build "$build" --target joseki-bench joseki-bench-library joseki-bench-lint joseki-browser-startup-probe
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,3 +34,8 @@ for _ in 1 2 3 4 5 6 7; do
 done
 
 node bench/report.js "$work/ours.json" "$work/peer.json" "${startups[@]}"
+
+# joseki-pack lint over the same library, with the shared engine-frequency tree.
+echo
+"$build"/bench/joseki-bench-lint --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=console 2>/dev/null | grep -E '^BM_.*_median'

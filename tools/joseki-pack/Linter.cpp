@@ -66,8 +66,13 @@ std::vector<std::string> Linter::run()
                      [](const Finding& a, const Finding& b) { return a.record < b.record; });
     std::vector<std::string> lines;
     lines.reserve(findings_.size());
-    for (const Finding& finding : findings_)
-        lines.push_back(paths_.name(finding.record) + ": " + finding.message);
+    std::string path;
+    for (std::size_t i = 0; i < findings_.size(); ++i) {
+        // Findings of one node come together and share its path.
+        if (i == 0 || findings_[i].record != findings_[i - 1].record)
+            path = paths_.name(findings_[i].record);
+        lines.push_back(path + ": " + findings_[i].message);
+    }
     return lines;
 }
 
@@ -82,14 +87,18 @@ void Linter::visit(const VariationNode& node, std::size_t depth, LineState& stat
     const Verdict opening = verdicts::openingOf(comment);
     step.marks.trick = step.marks.trick || opening == Verdict::Trick;
     step.marks.mistake = step.marks.mistake || opening == Verdict::Mistake;
-    const LineState before = state;
     const bool moves = depth > 0 && node.color != 0;
+    // Only a claim about the node's own move needs the corner before it.
+    const std::vector<PopularityClaim> claims = moves && frequencies_ != nullptr
+                                                    ? popularity::claims(comment, stoneForColourLetter(node.color))
+                                                    : std::vector<PopularityClaim>{};
+    const Corner before{state.corner, state.cornerKey};
     if (moves)
         checkMove(node, state);
     checkComment(node, depth);
     if (moves && frequencies_ != nullptr) {
         checkFrequency(node, state);
-        checkClaims(node, before, state);
+        checkClaims(node, claims, before, state);
     }
     if (depth > 0 && node.firstChild == nullptr)
         checkLeaf(comment, depth);
@@ -167,11 +176,11 @@ void Linter::checkFrequency(const VariationNode& node, LineState& state)
         line_.back().rare = moveName(node.color, move) + " (" + gamesText(chosen, games) + ")";
 }
 
-void Linter::checkClaims(const VariationNode& node, const LineState& before, const LineState& after)
+void Linter::checkClaims(const VariationNode& node, const std::vector<PopularityClaim>& claims, const Corner& before,
+                         const LineState& after)
 {
-    const std::string comment = node.comment ? node.comment.get() : "";
     const std::int8_t colour = stoneForColourLetter(node.color);
-    for (const PopularityClaim& claim : popularity::claims(comment, colour)) {
+    for (const PopularityClaim& claim : claims) {
         PositionKey position = after.cornerKey;
         Stones corner = after.corner;
         std::int8_t mover = opponentOf(colour);
@@ -190,8 +199,8 @@ void Linter::checkClaims(const VariationNode& node, const LineState& before, con
             break;
         }
         case PopularityClaim::Target::OwnMove:
-            position = before.cornerKey;
-            corner = before.corner;
+            position = before.key;
+            corner = before.stones;
             mover = colour;
             move = {node.col, node.row};
             break;

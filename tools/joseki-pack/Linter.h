@@ -2,6 +2,7 @@
 
 #include "FrequencyTree.h"
 #include "MovePaths.h"
+#include "PopularityClaim.h"
 #include "VerdictRules.h"
 
 #include "core/PositionKey.h"
@@ -44,6 +45,11 @@ private:
         char lastColour = 0;
         int moves = 0;
     };
+    // The corner position of the frequency view.
+    struct Corner {
+        Stones stones;
+        PositionKey key;
+    };
     // What the linter keeps of a node of the current line.
     struct Step {
         std::size_t record = 0;
@@ -60,7 +66,8 @@ private:
     void checkMove(const VariationNode& node, LineState& state);
     void checkLeaf(const std::string& comment, std::size_t depth);
     void checkFrequency(const VariationNode& node, LineState& state);
-    void checkClaims(const VariationNode& node, const LineState& before, const LineState& after);
+    void checkClaims(const VariationNode& node, const std::vector<PopularityClaim>& claims, const Corner& before,
+                     const LineState& after);
     void checkMirrors();
     void add(std::size_t record, std::string message);
 

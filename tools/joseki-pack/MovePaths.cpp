@@ -11,14 +11,32 @@ namespace {
 constexpr std::size_t kFullPathMoves = 80;
 constexpr std::size_t kNamedHead = 10;
 constexpr std::size_t kNamedTail = 40;
+// "B Q16 " and the like.
+constexpr std::size_t kNameLength = 6;
 
 } // namespace
 
 std::string MovePaths::moveName(char colour, Point move)
 {
-    if (colour == 0)
-        return "(no move)";
-    return std::string(1, colour) + " " + (onBoard(move) ? coordinates::boardName(move) : std::string("tenuki"));
+    std::string name;
+    appendMoveName(name, colour, move);
+    return name;
+}
+
+void MovePaths::appendMoveName(std::string& out, char colour, Point move)
+{
+    if (colour == 0) {
+        out += "(no move)";
+        return;
+    }
+    out += colour;
+    out += ' ';
+    if (!onBoard(move)) {
+        out += "tenuki";
+        return;
+    }
+    out += coordinates::boardLetter(move.col);
+    out += std::to_string(coordinates::boardRowNumber(move.row));
 }
 
 std::size_t MovePaths::add(std::size_t parent, char colour, Point move)
@@ -36,6 +54,7 @@ std::string MovePaths::name(std::size_t node) const
         return "root";
     std::reverse(steps.begin(), steps.end());
     std::string path;
+    path.reserve(steps.size() * kNameLength);
     const bool elided = steps.size() > kFullPathMoves;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (elided && i == kNamedHead)
@@ -43,7 +62,9 @@ std::string MovePaths::name(std::size_t node) const
         if (elided && i >= kNamedHead && i < steps.size() - kNamedTail)
             continue;
         const Record& step = records_[steps[i]];
-        path += (path.empty() ? "" : " ") + moveName(step.colour, step.move);
+        if (!path.empty())
+            path += ' ';
+        appendMoveName(path, step.colour, step.move);
     }
     return path;
 }

@@ -17,6 +17,8 @@ public:
 
     // "B Q16", "W tenuki" (a move without a point), "(no move)" without a colour.
     static std::string moveName(char colour, Point move);
+    // The same, appended to `out`.
+    static void appendMoveName(std::string& out, char colour, Point move);
 
     // Notes a node below `parent` (kNoParent for the root) and returns its number.
     std::size_t add(std::size_t parent, char colour, Point move);
