@@ -90,48 +90,39 @@ protected:
     FrequencyTree frequencies;
 };
 
-TEST_F(LinterStatsTest, RareMovesOnJosekiLines)
+const std::vector<LintCase>& statsCases()
 {
-    const std::string library = "(;C[root](;B[pd]C[黑星位。];W[qf]C[白挂。]"
-                                "(;B[nc]C[黑小飞。两分。【定式】])"     // 500 of 600: common
-                                "(;B[qh]C[黑夹。两分。【定式】])"       // 10 of 600: rare
-                                "(;B[qh]C[黑夹，古老的下法。【变化】])" // rare, but called 变化
-                                "(;B[tt]C[黑脱先。【定式】])))";        // not in the tree: 0 of 600
-    // Two children at one point is the packer check's concern, not lint's.
-    const std::vector<std::string> expected = {
-        "B Q16 W R14 B R12: 【定式】 line with moves strong play rarely chooses: B R12 (10 of 600 games); a line "
-        "strong play has left is 【变化】",
-        "B Q16 W R14 B tenuki: 【定式】 line with moves strong play rarely chooses: B tenuki (0 of 600 games); a "
-        "line strong play has left is 【变化】",
+    static const std::vector<LintCase> cases = {
+        {"rare moves on 定式 lines",
+         "(;C[root](;B[pd]C[黑星位。];W[qf]C[白挂。]"
+         "(;B[nc]C[黑小飞。两分。【定式】])"     // 500 of 600: common
+         "(;B[qh]C[黑夹。两分。【定式】])"       // 10 of 600: rare
+         "(;B[qh]C[黑夹，古老的下法。【变化】])" // rare, but called 变化
+         "(;B[tt]C[黑脱先。【定式】])))",        // not in the tree: 0 of 600
+         {"B Q16 W R14 B R12: 【定式】 line with moves strong play rarely chooses: B R12 (10 of 600 games); a line "
+          "strong play has left is 【变化】",
+          "B Q16 W R14 B tenuki: 【定式】 line with moves strong play rarely chooses: B tenuki (0 of 600 games); a "
+          "line strong play has left is 【变化】"}},
+        {"positions, not move orders: the lines reflected, and one leaving the tree, below 50 games unjudged",
+         "(;C[root](;B[pd]C[黑星位。];W[nc]C[白挂。]"
+         "(;B[lc]C[黑夹。两分。【定式】])"
+         "(;B[qf]C[黑小飞。];W[pc]C[白托。];B[pe]C[黑退。两分。【定式】])))",
+         {"B Q16 W O17 B M17: 【定式】 line with moves strong play rarely chooses: B M17 (10 of 600 games); a line "
+          "strong play has left is 【变化】",
+          "B Q16 W O17 B R14 W Q17 B Q15: 【定式】 line with moves strong play rarely chooses: W Q17 (0 of 500 "
+          "games); a line strong play has left is 【变化】"}},
+        {"claims of the most common move: R17 (300 of 1000) is not, R14 (600) is",
+         "(;C[root](;B[pd]C[黑星位。A位点三三最常见；B位挂最流行。]LB[qc:A][qf:B]"
+         "(;W[qc]C[白点三三。【定式】])(;W[qf]C[白挂。【定式】])))",
+         {"B Q16: 最常见 for W R17, chosen in 300 of 1000 games here, where R14 is chosen in 600"}},
     };
-    EXPECT_EQ(lint(library, &frequencies), expected);
+    return cases;
 }
 
-TEST_F(LinterStatsTest, PositionsNotMoveOrders)
+TEST_F(LinterStatsTest, FindingsOfTheFrequencies)
 {
-    // The same line reflected onto the other side of the star point, and with
-    // a line leaving the tree: below 50 games nothing is judged.
-    const std::string library = "(;C[root](;B[pd]C[黑星位。];W[nc]C[白挂。]"
-                                "(;B[lc]C[黑夹。两分。【定式】])"
-                                "(;B[qf]C[黑小飞。];W[pc]C[白托。];B[pe]C[黑退。两分。【定式】])))";
-    const std::vector<std::string> expected = {
-        "B Q16 W O17 B M17: 【定式】 line with moves strong play rarely chooses: B M17 (10 of 600 games); a line "
-        "strong play has left is 【变化】",
-        "B Q16 W O17 B R14 W Q17 B Q15: 【定式】 line with moves strong play rarely chooses: W Q17 (0 of 500 "
-        "games); a line strong play has left is 【变化】",
-    };
-    EXPECT_EQ(lint(library, &frequencies), expected);
-}
-
-TEST_F(LinterStatsTest, ClaimsOfTheMostCommonMove)
-{
-    // 1000 games after the star point: R17 (300) is not the most common, R14 (600) is.
-    const std::string library = "(;C[root](;B[pd]C[黑星位。A位点三三最常见；B位挂最流行。]LB[qc:A][qf:B]"
-                                "(;W[qc]C[白点三三。【定式】])(;W[qf]C[白挂。【定式】])))";
-    const std::vector<std::string> expected = {
-        "B Q16: 最常见 for W R17, chosen in 300 of 1000 games here, where R14 is chosen in 600",
-    };
-    EXPECT_EQ(lint(library, &frequencies), expected);
+    for (const LintCase& c : statsCases())
+        EXPECT_EQ(lint(c.library, &frequencies), c.findings) << c.name;
 }
 
 TEST_F(LinterStatsTest, WithoutTheTreeNoFrequencyFindings)

@@ -27,6 +27,13 @@ Stones upperRight(const char* text)
     return stones;
 }
 
+// Black's 小目 at R16 with a white approach and Black's answer at Q17: Q15 is White's shoulder hit.
+const char* const kShoulderHitPosition = ". . . . . . .\n"
+                                         ". . . . . . .\n"
+                                         ". . O X . . .\n"
+                                         ". . . . X . .\n"
+                                         ". . . . . . .\n";
+
 struct TermCase {
     const char* name;
     const char* diagram;
@@ -126,11 +133,7 @@ const std::vector<TermCase>& termCases()
          "白在右边跳。",
          {"跳 for a move at no one-space jump from an own stone"}},
         {"碰 for a shoulder hit",
-         ". . . . . . .\n"
-         ". . . . . . .\n"
-         ". . O X . . .\n"
-         ". . . . X . .\n"
-         ". . . . . . .\n",
+         kShoulderHitPosition,
          "Q15",
          kWhite,
          "白碰。",
@@ -163,16 +166,7 @@ const std::vector<TermCase>& termCases()
          kWhite,
          "白二路飞，角上基本成活。",
          {}},
-        {"a shoulder hit named right",
-         ". . . . . . .\n"
-         ". . . . . . .\n"
-         ". . O X . . .\n"
-         ". . . . X . .\n"
-         ". . . . . . .\n",
-         "Q15",
-         kWhite,
-         "白肩冲，压低黑棋。",
-         {}},
+        {"a shoulder hit named right", kShoulderHitPosition, "Q15", kWhite, "白肩冲，压低黑棋。", {}},
         {"the opponent's stone named in the clause",
          ". . . . . . .\n"
          ". . . . . . .\n"

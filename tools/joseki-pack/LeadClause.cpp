@@ -1,6 +1,5 @@
 #include "LeadClause.h"
 
-#include <array>
 #include <utility>
 
 namespace joseki::pack {
@@ -25,21 +24,6 @@ constexpr std::string_view kStoneWord = "子";
 constexpr std::string_view kOfWord = "的";
 // "二路一子" names a stone one or two characters after the line word.
 constexpr std::size_t kStoneWordReach = 2;
-
-constexpr std::array<std::pair<std::string_view, int>, 5> kLineWords = {{
-    {"一路", 1},
-    {"二路", 2},
-    {"三路", 3},
-    {"四路", 4},
-    {"五路", 5},
-}};
-
-constexpr std::array<std::pair<Edge, std::string_view>, kEdgeCount> kSideWords = {{
-    {Edge::Top, "上边"},
-    {Edge::Right, "右边"},
-    {Edge::Bottom, "下边"},
-    {Edge::Left, "左边"},
-}};
 
 std::size_t clauseEnd(const CharacterList& chars, std::size_t start, std::string_view opponent)
 {
@@ -159,7 +143,8 @@ std::vector<int> LeadClause::lines() const
     std::vector<int> found;
     if (negated())
         return found;
-    for (const auto& [word, line] : kLineWords) {
+    for (int line = 1; line <= shape::kNamedLines; ++line) {
+        const std::string_view word = shape::lineWord(line);
         const std::size_t at = characters::find(chars_, word);
         if (at == kNotFound || isOpponentsStone(at))
             continue;
@@ -178,8 +163,8 @@ std::vector<Edge> LeadClause::placedOn() const
     std::vector<Edge> edges;
     if (negated())
         return edges;
-    for (const auto& [edge, word] : kSideWords)
-        if (contains(std::string(kPlacedWord) + std::string(word)))
+    for (const Edge edge : kAllEdges)
+        if (contains(std::string(kPlacedWord) + std::string(shape::sideWord(edge))))
             edges.push_back(edge);
     return edges;
 }
@@ -187,8 +172,8 @@ std::vector<Edge> LeadClause::placedOn() const
 std::vector<Edge> LeadClause::sidesNamed() const
 {
     std::vector<Edge> edges;
-    for (const auto& [edge, word] : kSideWords)
-        if (contains(word))
+    for (const Edge edge : kAllEdges)
+        if (contains(shape::sideWord(edge)))
             edges.push_back(edge);
     return edges;
 }

@@ -396,21 +396,6 @@ ShapeTermSet admittedTerms(const Context& c)
     return terms;
 }
 
-std::string_view edgeSideName(Edge edge)
-{
-    switch (edge) {
-    case Edge::Top:
-        return "上边";
-    case Edge::Right:
-        return "右边";
-    case Edge::Bottom:
-        return "下边";
-    case Edge::Left:
-        return "左边";
-    }
-    return "";
-}
-
 bool isVertical(Edge edge) { return edge == Edge::Top || edge == Edge::Bottom; }
 
 } // namespace
@@ -451,12 +436,39 @@ MoveShape classify(const Stones& before, Point move, std::int8_t colour)
     return shape;
 }
 
-std::string_view sideName(const MoveShape& shape)
+Edge nearestEdge(const MoveShape& shape)
 {
     Edge nearest = Edge::Top;
     for (const Edge edge : kAllEdges)
         if (shape.lineFrom(edge) < shape.lineFrom(nearest))
             nearest = edge;
+    return nearest;
+}
+
+std::string_view sideWord(Edge edge)
+{
+    switch (edge) {
+    case Edge::Top:
+        return "上边";
+    case Edge::Right:
+        return "右边";
+    case Edge::Bottom:
+        return "下边";
+    case Edge::Left:
+        return "左边";
+    }
+    return "";
+}
+
+std::string_view lineWord(int line)
+{
+    static constexpr std::array<std::string_view, kNamedLines> kWords = {"一路", "二路", "三路", "四路", "五路"};
+    return line >= 1 && line <= kNamedLines ? kWords[static_cast<std::size_t>(line - 1)] : std::string_view();
+}
+
+std::string_view sideName(const MoveShape& shape)
+{
+    const Edge nearest = nearestEdge(shape);
     const int line = shape.lineFrom(nearest);
     if (line > kCornerLines)
         return "中腹";
@@ -466,7 +478,7 @@ std::string_view sideName(const MoveShape& shape)
             across = std::min(across, shape.lineFrom(edge));
     if (across <= kCornerLines && across - line < kSideSpread)
         return "角上";
-    return edgeSideName(nearest);
+    return sideWord(nearest);
 }
 
 bool clearlyOffSide(const MoveShape& shape, Edge edge)

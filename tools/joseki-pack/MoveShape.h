@@ -58,6 +58,18 @@ MoveShape classify(const Stones& before, Point move, std::int8_t colour);
 // Line of a point from an edge, 1 being the edge line.
 int lineFrom(Point p, Edge edge);
 
+// The edge the move is nearest to (the first of kAllEdges on a tie).
+Edge nearestEdge(const MoveShape& shape);
+
+// The word a comment names a side with (GBK): 上边, 右边, 下边 or 左边.
+std::string_view sideWord(Edge edge);
+
+// The word a comment names a line 1..5 with (GBK): 一路 to 五路; empty for any other.
+std::string_view lineWord(int line);
+
+// The lines that have a word.
+inline constexpr int kNamedLines = 5;
+
 // The part of the board the move stands on, as a comment names it (GBK):
 // 上边, 右边, 下边 or 左边 near one edge, 角上 near two, 中腹 beyond the fifth line.
 std::string_view sideName(const MoveShape& shape);

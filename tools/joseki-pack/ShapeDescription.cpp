@@ -2,15 +2,12 @@
 
 #include "core/Coordinates.h"
 
-#include <array>
 #include <string_view>
 #include <vector>
 
 namespace joseki::pack::description {
 
 namespace {
-
-constexpr std::array<std::string_view, 5> kLineWords = {"一路", "二路", "三路", "四路", "五路"};
 
 std::string direction(Point from, Point to)
 {
@@ -47,9 +44,9 @@ std::string linesOf(const MoveShape& shape)
                       std::to_string(shape.lineFrom(Edge::Right)) + ", bottom " +
                       std::to_string(shape.lineFrom(Edge::Bottom)) + ", left " +
                       std::to_string(shape.lineFrom(Edge::Left));
-    const int line = shape.line();
-    if (line >= 1 && line <= static_cast<int>(kLineWords.size()))
-        out += " (" + std::string(kLineWords[static_cast<std::size_t>(line - 1)]) + ")";
+    const std::string_view word = shape::lineWord(shape.line());
+    if (!word.empty())
+        out += " (" + std::string(word) + ")";
     return out;
 }
 

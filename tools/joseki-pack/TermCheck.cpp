@@ -42,27 +42,6 @@ constexpr std::array<std::string_view, 3> kDistantTerms = {"跳", "镇", "肩冲
 
 const char* const kInContact = " for a move in contact with an opponent stone";
 
-std::string lineWord(int line)
-{
-    static constexpr std::array<std::string_view, 5> kWords = {"一路", "二路", "三路", "四路", "五路"};
-    return std::string(kWords[static_cast<std::size_t>(line - 1)]);
-}
-
-std::string sideWord(Edge edge)
-{
-    switch (edge) {
-    case Edge::Top:
-        return "上边";
-    case Edge::Right:
-        return "右边";
-    case Edge::Bottom:
-        return "下边";
-    case Edge::Left:
-        return "左边";
-    }
-    return "";
-}
-
 const char* sideInEnglish(Edge edge)
 {
     switch (edge) {
@@ -76,16 +55,6 @@ const char* sideInEnglish(Edge edge)
         return "left side";
     }
     return "";
-}
-
-// The nearest edge, the side a move clearly stands on.
-Edge nearestEdge(const MoveShape& shape)
-{
-    Edge nearest = Edge::Top;
-    for (const Edge edge : kAllEdges)
-        if (shape.lineFrom(edge) < shape.lineFrom(nearest))
-            nearest = edge;
-    return nearest;
 }
 
 // The plain term's occurrences: 冲 not inside 肩冲 or 尖冲, 立 not inside 建立 or 立即, 靠 not inside 靠近.
@@ -172,7 +141,7 @@ void checkLines(const LeadClause& clause, const MoveShape& shape, std::vector<st
         if (fits)
             continue;
         const int actual = named.size() == 1 ? shape.lineFrom(named.front()) : shape.line();
-        out.push_back(lineWord(line) + " for a move on line " + std::to_string(actual));
+        out.push_back(std::string(shape::lineWord(line)) + " for a move on line " + std::to_string(actual));
     }
 }
 
@@ -180,7 +149,8 @@ void checkSides(const LeadClause& clause, const MoveShape& shape, std::vector<st
 {
     for (const Edge edge : clause.placedOn())
         if (shape::clearlyOffSide(shape, edge))
-            out.push_back(sideWord(edge) + " for a move on the " + sideInEnglish(nearestEdge(shape)));
+            out.push_back(std::string(shape::sideWord(edge)) + " for a move on the " +
+                          sideInEnglish(shape::nearestEdge(shape)));
 }
 
 } // namespace
