@@ -110,6 +110,4 @@ Orientation PositionKey::canonicalOrientation() const
     return best;
 }
 
-bool PositionKey::symmetricUnder(int s) const { return hashIn(Orientation{s, false}) == hash(); }
-
 } // namespace joseki

@@ -55,8 +55,6 @@ public:
     // The orientation whose hash is the canonical one; the first in order
     // (symmetry 0..7, colours kept before swapped) when the position has several.
     Orientation canonicalOrientation() const;
-    // True when the position turned by symmetry s, colours kept, is the position itself.
-    bool symmetricUnder(int s) const;
 
     friend bool operator==(const PositionKey&, const PositionKey&) = default;
 

@@ -167,21 +167,5 @@ TEST(PositionKeyTest, ApproachesFromEitherSideOfAStarPointAreOnePosition)
     EXPECT_NE(PositionKey::of(below, kBlack).hash(), PositionKey::of(left, kBlack).hash());
 }
 
-TEST(PositionKeyTest, SymmetryOfThePositionItself)
-{
-    // The diagonal through the upper-right corner: (col,row) -> (18-row, 18-col).
-    const int diagonal = symmetry::kTranspose | symmetry::kMirrorCol | symmetry::kMirrorRow;
-    Stones star{};
-    star[static_cast<std::size_t>(pointIndex(15, 3))] = kBlack;
-    EXPECT_TRUE(PositionKey::of(star, kWhite).symmetricUnder(diagonal));
-    EXPECT_FALSE(PositionKey::of(star, kWhite).symmetricUnder(symmetry::kMirrorCol));
-    Stones komoku{};
-    komoku[static_cast<std::size_t>(pointIndex(16, 3))] = kBlack;
-    EXPECT_FALSE(PositionKey::of(komoku, kWhite).symmetricUnder(diagonal));
-    // Every symmetry holds for the empty board.
-    for (int s = 0; s < symmetry::kCount; ++s)
-        EXPECT_TRUE(PositionKey().symmetricUnder(s)) << s;
-}
-
 } // namespace
 } // namespace joseki

@@ -25,6 +25,7 @@ TEST(LeadClauseTest, TheClauseThatNamesTheMove)
         {"【骗着】黑挖；白若打吃…", kBlack, "黑挖"},
         {"白(二路)飞", kWhite, "白"},
         {"黑脱先！", kBlack, "黑脱先"},
+        {"黑长\r\n白扳", kBlack, "黑长"},
         {"白顶后黑在右边扳，白活。", kWhite, "白顶"}, // the next move is not judged
         {"白托后再点三三", kWhite, "白托后再点三三"}, // still White's own plan
         {"黑长，白扳。", kWhite, nullptr},            // leads with another move

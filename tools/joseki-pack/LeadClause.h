@@ -16,7 +16,7 @@ namespace joseki::pack {
 // move is judged.
 //
 // The clause starts after an opening verdict marker (【…】) and runs to the
-// first clause mark (，。；：！？ , ; . ! ? （ or "("); where it goes on to the
+// first clause mark (，。；：！？ , ; . ! ? （ or "(") or line break; where it goes on to the
 // opponent's next move ("白顶后黑扳") it ends before 后. A comment whose
 // clause does not start with the mover (黑 or 白), or that names a lettered
 // point, leads with another move and has no lead clause. An occurrence of a

@@ -51,8 +51,6 @@ class ShapeTermSet {
 public:
     void add(ShapeTerm term) { bits_ |= bitOf(term); }
     bool contains(ShapeTerm term) const { return (bits_ & bitOf(term)) != 0; }
-    bool empty() const { return bits_ == 0; }
-    friend bool operator==(const ShapeTermSet&, const ShapeTermSet&) = default;
 
 private:
     static std::uint32_t bitOf(ShapeTerm term) { return std::uint32_t{1} << static_cast<unsigned>(term); }
