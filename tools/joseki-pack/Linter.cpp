@@ -23,8 +23,9 @@ namespace {
 
 // The frequency tree was made from moves inside the 10x10 upper-right corner;
 // others count as tenuki.
-constexpr int kCornerFirstCol = kBoardSize - 10;
-constexpr int kCornerLastRow = 9;
+constexpr int kCornerLines = 10;
+constexpr int kCornerFirstCol = kBoardSize - kCornerLines;
+constexpr int kCornerLastRow = kCornerLines - 1;
 
 bool inCorner(Point p) { return onBoard(p) && p.col >= kCornerFirstCol && p.row <= kCornerLastRow; }
 
