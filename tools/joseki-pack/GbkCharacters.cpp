@@ -18,6 +18,27 @@ CharacterList split(std::string_view gbk)
     return list;
 }
 
+bool isWellFormedGbk(std::string_view text)
+{
+    constexpr unsigned char kFirstNonAscii = 0x80;
+    constexpr unsigned char kLeadFirst = 0x81;
+    constexpr unsigned char kLeadLast = 0xFE;
+    constexpr unsigned char kTrailFirst = 0x40;
+    constexpr unsigned char kTrailLast = 0xFE;
+    constexpr unsigned char kTrailGap = 0x7F;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < kFirstNonAscii)
+            continue;
+        if (lead < kLeadFirst || lead > kLeadLast || i + 1 >= text.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(text[++i]);
+        if (trail < kTrailFirst || trail > kTrailLast || trail == kTrailGap)
+            return false;
+    }
+    return true;
+}
+
 std::size_t find(const CharacterList& text, std::string_view word, std::size_t from)
 {
     const CharacterList needle = split(word);

@@ -18,6 +18,8 @@ inline constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 
 // The characters of a GBK text: a lead byte 0x81..0xFE with the byte after it, else one byte.
 CharacterList split(std::string_view gbk);
+// True when every byte from 0x80 up is a lead byte 0x81..0xFE followed by a trail byte 0x40..0xFE other than 0x7F.
+bool isWellFormedGbk(std::string_view text);
 // Index of the first occurrence of `word` (GBK) at or after `from`; kNotFound when there is none.
 std::size_t find(const CharacterList& text, std::string_view word, std::size_t from = 0);
 // True when `word` (GBK) stands in the text from index `at`.

@@ -1,6 +1,7 @@
 #include "Linter.h"
 
 #include "FrequencyRules.h"
+#include "GbkCharacters.h"
 #include "LabelRules.h"
 #include "LeadClause.h"
 #include "LineWalk.h"
@@ -113,6 +114,10 @@ void Linter::checkComment(const VariationNode& node, std::size_t depth)
     const std::string comment = node.comment ? node.comment.get() : "";
     if (verdicts::isBlank(comment))
         add(record, "no comment");
+    if (!characters::isWellFormedGbk(comment))
+        add(record, "the comment holds bytes that are no GBK character");
+    if (node.name && !characters::isWellFormedGbk(node.name.get()))
+        add(record, "the name holds bytes that are no GBK character");
     const bool leaf = depth > 0 && node.firstChild == nullptr;
     for (std::string& problem : verdicts::commentProblems(comment, leaf))
         add(record, std::move(problem));
