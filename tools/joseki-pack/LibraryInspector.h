@@ -1,6 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+namespace joseki {
+class JosekiEngine;
+}
 
 namespace joseki::pack {
 
@@ -15,6 +20,12 @@ int check(const std::string& libraryPath);
 
 // `joseki-pack stats LIB`: one line with the shape of the tree.
 int stats(const std::string& libraryPath);
+
+// Reads the file into the engine and reads its tree, as the browser does at
+// start; the text ends at its first zero byte. `text` views the whole file as
+// the engine holds it. False, with the reason on standard error, when the
+// file cannot be read.
+bool readFile(const std::string& path, JosekiEngine& engine, std::string_view& text);
 
 } // namespace LibraryInspector
 
