@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t zero = input.find('\0');
     joseki::fuzz::SilentMessageService messages;
     joseki::JosekiEngine engine(messages);
-    joseki::fuzz::setLibraryText(engine, data, zero == std::string_view::npos ? size : zero);
-    joseki::readLibraryText(engine);
+    joseki::loadLibraryText(engine, input.substr(0, zero));
     joseki::pack::FrequencyTree frequencies;
     bool haveFrequencies = false;
     if (zero != std::string_view::npos) {
