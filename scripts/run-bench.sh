@@ -2,8 +2,9 @@
 # Builds in Release and prints the benchmark table: loading the full-size
 # generated library against its floor and against a widely used JavaScript SGF
 # parser on the same text, navigation, trial undo, painting, start-up of the
-# real executable to its first painted frame, and the whole process of
-# joseki-pack stats on a large real-world tree against cat of it.
+# real executable to its first painted frame, the whole process of
+# joseki-pack stats on a large real-world tree against cat of it, and the
+# medians of the linter's benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -11,7 +12,7 @@ command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
 
 build=build/bench
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target joseki-bench joseki-bench-library joseki-browser-startup-probe joseki-pack
+cmake --build --preset bench --target joseki-bench joseki-bench-library joseki-bench-lint joseki-browser-startup-probe joseki-pack
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,3 +35,8 @@ done
 
 node bench/report.js "$work/ours.json" "$work/peer.json" "${startups[@]}"
 bench/whole-process.sh "$build"
+
+# joseki-pack lint over the same library, with the shared engine-frequency tree.
+echo
+"$build"/bench/joseki-bench-lint --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=console 2>/dev/null | grep -E '^BM_.*_median'

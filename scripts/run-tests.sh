@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything twice (warnings as errors; then
 # with AddressSanitizer and UndefinedBehaviorSanitizer), runs every test in
-# both builds, checks the default library and runs each fuzz target briefly.
+# both builds, checks and lints the default library and runs each fuzz target
+# briefly.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test || exit 1
@@ -29,6 +30,12 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 step "build" build test
 step "tests" ctest --preset test -j"$jobs"
 step "default library check" build/test/tools/joseki-pack check data/joseki.sgf
+# The teaching text against the library's conventions, with the engine-frequency
+# tree of the shared corpus when it stands beside the checkout.
+frequency_tree=../shared/corpus/katago_training_joseki.sgf
+lint_options=()
+[ -f "$frequency_tree" ] && lint_options=(--stats "$frequency_tree")
+step "default library lint" build/test/tools/joseki-pack lint data/joseki.sgf "${lint_options[@]}"
 
 step "sanitizer build" build asan
 step "sanitizer tests" ctest --preset asan -j"$jobs"

@@ -18,6 +18,9 @@ struct PackRun {
     std::string err;
 };
 
+// Tests are compiled with GBK narrow literals; the tool prints UTF-8.
+inline std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
 inline std::string shellQuoted(const std::string& text) { return "'" + text + "'"; }
 
 // Runs joseki-pack with the arguments and collects its exit status and output.

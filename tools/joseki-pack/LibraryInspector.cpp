@@ -55,6 +55,11 @@ std::vector<std::string> textWarnings(std::string_view text)
 
 } // namespace
 
+bool LibraryInspector::readFile(const std::string& path, JosekiEngine& engine, std::string_view& text)
+{
+    return readWithSystemReader(path, engine, text);
+}
+
 int LibraryInspector::check(const std::string& libraryPath)
 {
     PrintingMessageService messages;

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace joseki {
+class JosekiEngine;
+}
 
 namespace joseki::pack {
 
@@ -22,6 +27,12 @@ int stats(const std::string& libraryPath);
 // the browser copies for that line. Message boxes of the load go to standard
 // error.
 int exportLine(const std::string& libraryPath, const std::vector<std::string>& path);
+
+// Reads the file into the engine and reads its tree, as the browser does at
+// start; the text ends at its first zero byte. `text` views the whole file as
+// the engine holds it. False, with the reason on standard error, when the
+// file cannot be read.
+bool readFile(const std::string& path, JosekiEngine& engine, std::string_view& text);
 
 } // namespace LibraryInspector
 

@@ -1,5 +1,7 @@
 #include "PathFollower.h"
 
+#include "MovePaths.h"
+
 #include "core/Coordinates.h"
 #include "core/JosekiEngine.h"
 #include "core/Stone.h"
@@ -38,9 +40,10 @@ std::optional<Point> pointOfWord(const std::string& word)
     return coordinates::parseBoardName(word);
 }
 
-std::string moveName(std::int8_t colour, const std::string& pointWord)
+// The move as the user wrote it, with its colour word when there was one.
+std::string writtenMove(const std::vector<std::string>& words, std::size_t pointWord, bool withColour)
 {
-    return colour == kEmpty ? pointWord : std::string(colour == kBlack ? "B " : "W ") + pointWord;
+    return withColour ? words[pointWord - 1] + " " + words[pointWord] : words[pointWord];
 }
 
 } // namespace
@@ -64,7 +67,7 @@ bool PathFollower::follow(const VariationNode& root, const std::vector<std::stri
         }
         const VariationNode* child = JosekiEngine::childAt(nodes.back(), point->col, point->row);
         if (child == nullptr) {
-            problem = "no continuation " + moveName(colour, words[i]) + " after " + followed;
+            problem = "no continuation " + writtenMove(words, i, colour != kEmpty) + " after " + followed;
             return false;
         }
         if (colour != kEmpty && stoneForColourLetter(child->color) != colour) {
@@ -72,7 +75,7 @@ bool PathFollower::follow(const VariationNode& root, const std::vector<std::stri
             return false;
         }
         nodes.push_back(child);
-        const std::string played = moveName(stoneForColourLetter(child->color), words[i]);
+        const std::string played = MovePaths::moveName(child->color, Point{child->col, child->row});
         followed = nodes.size() == 2 ? played : followed + " " + played;
     }
     return true;
