@@ -67,8 +67,10 @@ void appendLabels(std::string& out, const char* branchInfo)
         const std::size_t end = rest.find(kEntrySeparator);
         const std::string_view entry = rest.substr(0, end);
         if (isLabelEntry(entry))
-            values.append("[").append(entry.substr(0, kLabelColon + 1)).append(
-                escaped(entry.substr(kLabelCharacter), true)).append("]");
+            values.append("[")
+                .append(entry.substr(0, kLabelColon + 1))
+                .append(escaped(entry.substr(kLabelCharacter), true))
+                .append("]");
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + kEntrySeparator.size());
     }
     if (!values.empty())

@@ -23,10 +23,22 @@ struct QtKey {
 
 // Keys that count without modifiers; "=" is the unshifted "+".
 constexpr std::array<QtKey, 16> kQtKeys{{
-    {Qt::Key_Left, K::Left},   {Qt::Key_Right, K::Right}, {Qt::Key_Down, K::Down},   {Qt::Key_Up, K::Up},
-    {Qt::Key_PageUp, K::PageUp}, {Qt::Key_Home, K::Home},   {Qt::Key_End, K::End},     {Qt::Key_F2, K::F2},
-    {Qt::Key_F3, K::F3},       {Qt::Key_F5, K::F5},       {Qt::Key_F6, K::F6},       {Qt::Key_F7, K::F7},
-    {Qt::Key_F8, K::F8},       {Qt::Key_Minus, K::Minus}, {Qt::Key_Plus, K::Plus},   {Qt::Key_Equal, K::Plus},
+    {Qt::Key_Left, K::Left},
+    {Qt::Key_Right, K::Right},
+    {Qt::Key_Down, K::Down},
+    {Qt::Key_Up, K::Up},
+    {Qt::Key_PageUp, K::PageUp},
+    {Qt::Key_Home, K::Home},
+    {Qt::Key_End, K::End},
+    {Qt::Key_F2, K::F2},
+    {Qt::Key_F3, K::F3},
+    {Qt::Key_F5, K::F5},
+    {Qt::Key_F6, K::F6},
+    {Qt::Key_F7, K::F7},
+    {Qt::Key_F8, K::F8},
+    {Qt::Key_Minus, K::Minus},
+    {Qt::Key_Plus, K::Plus},
+    {Qt::Key_Equal, K::Plus},
 }};
 
 struct KeyName {
@@ -35,10 +47,23 @@ struct KeyName {
 };
 
 constexpr std::array<KeyName, 17> kKeyNames{{
-    {K::Left, "←"},         {K::Right, "→"}, {K::Down, "↓"},   {K::Up, "↑"},  {K::PageUp, "PageUp"},
-    {K::Home, "Home"},      {K::End, "End"}, {K::Letter, "A-Z"}, {K::F2, "F2"}, {K::F3, "F3"},
-    {K::F5, "F5"},          {K::F6, "F6"},   {K::Minus, "-"},  {K::Plus, "+"}, {K::F7, "F7"},
-    {K::F8, "F8"},          {K::Copy, "Ctrl+C"},
+    {K::Left, "←"},
+    {K::Right, "→"},
+    {K::Down, "↓"},
+    {K::Up, "↑"},
+    {K::PageUp, "PageUp"},
+    {K::Home, "Home"},
+    {K::End, "End"},
+    {K::Letter, "A-Z"},
+    {K::F2, "F2"},
+    {K::F3, "F3"},
+    {K::F5, "F5"},
+    {K::F6, "F6"},
+    {K::Minus, "-"},
+    {K::Plus, "+"},
+    {K::F7, "F7"},
+    {K::F8, "F8"},
+    {K::Copy, "Ctrl+C"},
 }};
 
 struct CommandText {

@@ -105,7 +105,10 @@ int DialogControls::selectEntry(const std::string& gbkPrefix)
     return -1;
 }
 
-void DialogControls::selectEntry(int index) { static_cast<QComboBox*>(widget(kMoveNumberCombo))->setCurrentIndex(index); }
+void DialogControls::selectEntry(int index)
+{
+    static_cast<QComboBox*>(widget(kMoveNumberCombo))->setCurrentIndex(index);
+}
 
 void DialogControls::writeValues(const ControlValues& values)
 {

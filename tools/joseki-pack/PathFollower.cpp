@@ -28,10 +28,7 @@ std::vector<std::string> wordsOf(const std::vector<std::string>& operands)
 }
 
 // The stone of a colour word "B" or "W" (either case), or no stone.
-std::int8_t colourOfWord(const std::string& word)
-{
-    return word.size() == 1 ? stoneForColourLetter(word[0]) : kEmpty;
-}
+std::int8_t colourOfWord(const std::string& word) { return word.size() == 1 ? stoneForColourLetter(word[0]) : kEmpty; }
 
 std::optional<Point> pointOfWord(const std::string& word)
 {

@@ -2,6 +2,8 @@
 
 #include "ui/controller/ControlIds.h"
 
+#include <array>
+
 namespace joseki {
 
 namespace {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <span>
 
@@ -36,22 +35,22 @@ struct KeyStroke {
 
 // What a key can make the controller do.
 enum class BrowserCommand {
-    Back,           // browsing: one move back; trial play: take back
-    Forward,        // the highlighted candidate, or the only continuation
-    HighlightNext,  // the highlight moves to the next candidate on the board
-    UpBranch,       // 上分支
-    CollectStones,  // 收子
-    ToBranchPoint,  // the forced moves at once, to the next branch point
-    StepToLabel,    // the candidate under the key's letter
-    Tenuki,         // 脱先
-    AutoPlay,       // 自动进行
-    Trial,          // 试下 / 重新试下
-    TrialEnd,       // 试下结束
-    FewerNumbers,   // 手数: the entry before
-    MoreNumbers,    // 手数: the entry after
-    Coordinates,    // 坐标
-    Texture,        // 棋盘纹
-    CopyLine,       // the line as standard SGF to the clipboard
+    Back,          // browsing: one move back; trial play: take back
+    Forward,       // the highlighted candidate, or the only continuation
+    HighlightNext, // the highlight moves to the next candidate on the board
+    UpBranch,      // 上分支
+    CollectStones, // 收子
+    ToBranchPoint, // the forced moves at once, to the next branch point
+    StepToLabel,   // the candidate under the key's letter
+    Tenuki,        // 脱先
+    AutoPlay,      // 自动进行
+    Trial,         // 试下 / 重新试下
+    TrialEnd,      // 试下结束
+    FewerNumbers,  // 手数: the entry before
+    MoreNumbers,   // 手数: the entry after
+    Coordinates,   // 坐标
+    Texture,       // 棋盘纹
+    CopyLine,      // the line as standard SGF to the clipboard
 };
 
 struct KeyBinding {
