@@ -39,6 +39,7 @@ const QRgb kCandidatePixel = qRgb(25, 25, 255);
 const QRgb kCoordinatePixel = qRgb(40, 40, 182);
 const QRgb kBookOnBlackPixel = qRgb(255, 10, 0);
 const QRgb kTrialOnBlackPixel = qRgb(250, 250, 255);
+const QRgb kHighlightPixel = qRgb(230, 30, 30);
 
 bool resourcesPresent() { return !StoneImageCache::stone(kBlack, 25).isNull() && !BoardTextures::texture(0).isNull(); }
 
@@ -63,7 +64,7 @@ public:
     };
     Painted paint()
     {
-        const DisplayState display{0, moveNumberMode, showCoordinates, boardTexture, trialMode};
+        const DisplayState display{0, moveNumberMode, showCoordinates, boardTexture, trialMode, highlightedCandidate};
         Painted painted{QImage(), makeBoardScene(engine, trial, display)};
         const PaintInput input{painted.scene, layout, numberFont, coordinateFont};
         painted.image = BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
@@ -99,6 +100,7 @@ public:
     int showCoordinates = 0;
     int boardTexture = 0;
     int trialMode = 0;
+    int highlightedCandidate = -1;
 };
 
 QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
@@ -532,6 +534,46 @@ TEST(BoardPainter, CandidateSquaresHaveExactExtents)
             }
         }
     }
+}
+
+// One line of pixels through a point: 'H' where the highlight colour is, '.' elsewhere.
+std::string highlightRun(const QImage& image, QPoint centre, QPoint step, int reach)
+{
+    std::string run;
+    for (int i = -reach; i <= reach; ++i)
+        run += at(image, centre.x() + i * step.x(), centre.y() + i * step.y()) == kHighlightPixel ? 'H' : '.';
+    return run;
+}
+
+TEST(BoardPainter, TheHighlightedCandidateGetsATwoPixelFrameInsideItsSquare)
+{
+    // Spacing 25: the frame's outer edge 11 pixels from the centre.
+    Frame frame(570, 600);
+    frame.addCandidate(9, 9);
+    frame.addCandidate(3, 3);
+    frame.label(3, 3, 'A');
+    const QImage plain = frame.paint().image;
+    frame.highlightedCandidate = 1;
+    const QImage marked = frame.paint().image;
+    const QPoint centre(frame.x(3), frame.y(3));
+    const char* across = "..HH...................HH..";
+    EXPECT_EQ(highlightRun(marked, centre, QPoint(1, 0), 13), across);
+    EXPECT_EQ(highlightRun(marked, centre, QPoint(0, 1), 13), across);
+    EXPECT_EQ(differences(plain, marked), QRect(centre.x() - 11, centre.y() - 11, 23, 23));
+}
+
+TEST(BoardPainter, NoHighlightForATenukiOrInTrialPlay)
+{
+    Frame frame(570, 600);
+    frame.addCandidate(kNoMove, kNoMove);
+    frame.addCandidate(3, 3);
+    const QImage plain = frame.paint().image;
+    frame.highlightedCandidate = 0;
+    EXPECT_EQ(differences(plain, frame.paint().image), std::nullopt);
+    frame.trialMode = 1;
+    const QImage trialPlain = frame.paint().image;
+    frame.highlightedCandidate = 1;
+    EXPECT_EQ(differences(trialPlain, frame.paint().image), std::nullopt);
 }
 
 TEST(BoardPainter, BranchLabelsSitOnSquaresInTheCoordinateColour)
