@@ -58,7 +58,6 @@ public:
 
     BrowserController& controller() { return controller_; }
     const BrowserController& controller() const { return controller_; }
-    BoardInput& boardInput() { return input_; }
     const Layout& layout() const { return layout_; }
     const QFont& numberFont() const { return numberFont_; }
     const QFont& coordinateFont() const { return coordinateFont_; }

@@ -8,7 +8,9 @@
 #include "tests/support/RecordingMessageService.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/BoardKeys.h"
+#include "ui/ControlHooks.h"
 #include "ui/GbkText.h"
+#include "ui/controls/SplashWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -356,6 +358,31 @@ TEST_F(TitlePictureKeysTest, KeysDoNothingWhileTheTitlePictureIsUp)
     EXPECT_EQ(stones(), 0);
     EXPECT_EQ(dialog->controller().display().showCoordinates, 1);
     EXPECT_EQ(dialog->controller().display().moveNumberMode, 5);
+}
+
+class ProgramHooksKeysTest : public DialogKeysTest {
+protected:
+    void SetUp() override
+    {
+        // The picture stays up for the whole test instead of 1.2 seconds.
+        SplashWindow::setSplashLifetime(SplashWindow::kAboutLifetimeMs);
+        open(controlDialogHooks(messages));
+    }
+    void TearDown() override
+    {
+        SplashWindow::hideSplash();
+        SplashWindow::setSplashLifetime(SplashWindow::kStartupLifetimeMs);
+    }
+};
+
+TEST_F(ProgramHooksKeysTest, TheProgramsHooksTellTheDialogWhileTheTitlePictureIsUp)
+{
+    ASSERT_NE(SplashWindow::currentSplash(), nullptr);
+    press(Qt::Key_A);
+    EXPECT_EQ(stones(), 0);
+    SplashWindow::hideSplash();
+    press(Qt::Key_A);
+    EXPECT_EQ(stones(), 1);
 }
 
 } // namespace
