@@ -76,11 +76,13 @@ ROW=$(letter_value "${MOVE:4:1}")
 
 # A display of our own: Xvfb takes a display's lock file atomically and ends
 # at once when another server holds it, so the next number is tried; it
-# writes the number to file descriptor 3 once it accepts clients.
+# writes the number to file descriptor 3 once it accepts clients. -noreset:
+# by default the server resets when its last client leaves, and a client that
+# connects during the reset (the browser right after a probe) is refused.
 DISPLAY_NUMBER=90
 while :; do
     : >"$WORK/display"
-    Xvfb ":$DISPLAY_NUMBER" -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+    Xvfb ":$DISPLAY_NUMBER" -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
