@@ -36,15 +36,16 @@ struct SgfCollection {
 // Reader of standard SGF (FF[3] and FF[4]) for the converter. It skips text
 // around the game trees and uses an explicit stack, so no nesting depth can
 // exhaust the call stack.
-class StandardSgfParser {
-public:
-    // The value of the first CA property in raw file bytes, or empty.
-    static std::string findCharset(std::string_view raw);
+namespace StandardSgfParser {
 
-    // Reads the game trees of a UTF-8 text and keeps the `wanted`-th (from 1);
-    // false with `error` when that tree is missing or it or one before it is
-    // malformed ("line N: ..."). A malformed tree after it ends the count.
-    static bool parse(std::string_view text, std::size_t wanted, SgfCollection& collection, std::string& error);
-};
+// The value of the first CA property in raw file bytes, or empty.
+std::string findCharset(std::string_view raw);
+
+// Reads the game trees of a UTF-8 text and keeps the `wanted`-th (from 1);
+// false with `error` when that tree is missing or it or one before it is
+// malformed ("line N: ..."). A malformed tree after it ends the count.
+bool parse(std::string_view text, std::size_t wanted, SgfCollection& collection, std::string& error);
+
+} // namespace StandardSgfParser
 
 } // namespace joseki::pack
