@@ -1,5 +1,7 @@
 #include "GbkText.h"
 
+#include "core/GbkCharacter.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -8,8 +10,6 @@ namespace joseki::pack {
 namespace {
 
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD"; // U+FFFD
-constexpr unsigned char kFirstLeadByte = 0x81;
-constexpr unsigned char kLastLeadByte = 0xFE;
 constexpr unsigned char kUtf8ContinuationMask = 0xC0;
 constexpr unsigned char kUtf8Continuation = 0x80;
 constexpr std::size_t kChunk = 4096;
@@ -119,12 +119,6 @@ std::string GbkText::utf8ToGbk(std::string_view utf8, std::size_t& replaced, std
     return convertReplacing(converter, utf8, true, "?", replaced, &firstReplaced);
 }
 
-std::size_t GbkText::characterLength(std::string_view text, std::size_t i)
-{
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    if (lead >= kFirstLeadByte && lead <= kLastLeadByte && i + 1 < text.size())
-        return 2;
-    return 1;
-}
+std::size_t GbkText::characterLength(std::string_view text, std::size_t i) { return gbk::characterLength(text, i); }
 
 } // namespace joseki::pack
