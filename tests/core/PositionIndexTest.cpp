@@ -8,6 +8,7 @@
 #include "core/JosekiEngine.h"
 #include "core/Symmetry.h"
 #include "library/LibraryLoader.h"
+#include "tests/support/BookPaths.h"
 #include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
@@ -51,24 +52,7 @@ struct IndexedBook {
     }
 
     // The node reached from the root by the moves named in SGF letters ("" for a node without a move).
-    const VariationNode* at(std::initializer_list<const char*> moves) const
-    {
-        const VariationNode* node = engine.root;
-        for (const char* move : moves) {
-            const VariationNode* next = nullptr;
-            for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
-                if ((*move == '\0' && child->color == 0) ||
-                    (*move != '\0' && coordinates::sgfName(Point{child->col, child->row}) == move)) {
-                    next = child;
-                    break;
-                }
-            EXPECT_NE(next, nullptr) << move;
-            if (next == nullptr)
-                return engine.root;
-            node = next;
-        }
-        return node;
-    }
+    const VariationNode* at(std::initializer_list<const char*> moves) const { return test::nodeAt(engine.root, moves); }
 
     test::RecordingMessageService messages;
     JosekiEngine engine{messages};

@@ -1,0 +1,128 @@
+#include "ui/controller/BookNotes.h"
+
+#include "core/Coordinates.h"
+#include "core/VariationNode.h"
+#include "ui/controller/ControllerTexts.h"
+
+#include <algorithm>
+#include <array>
+
+namespace joseki::bookNotes {
+
+namespace {
+
+using namespace controllerTexts;
+
+// A path names at most this many of its last moves.
+constexpr std::size_t kPathMovesNamed = 60;
+
+// The verdicts in the order a summary names them.
+constexpr std::array<BookVerdict, kBookVerdictCount> kSummaryOrder{
+    BookVerdict::Joseki, BookVerdict::Variation, BookVerdict::Trick, BookVerdict::Mistake, BookVerdict::None};
+
+} // namespace
+
+std::string colourWord(std::int8_t colour)
+{
+    if (colour == kBlack)
+        return kBlackWord;
+    if (colour == kWhite)
+        return kWhiteWord;
+    return {};
+}
+
+std::string moveName(std::int8_t colour, Point move)
+{
+    if (!onBoard(move))
+        return colourWord(colour) + kTenukiWord;
+    return colourWord(colour) + coordinates::boardName(move);
+}
+
+std::string pathOf(const VariationNode& node)
+{
+    // Collected upwards first: a line may be far deeper than a call stack.
+    std::vector<const VariationNode*> moves;
+    for (const VariationNode* p = &node; p->parent != nullptr; p = p->parent)
+        if (stoneForColourLetter(p->color) != kEmpty)
+            moves.push_back(p);
+    if (moves.empty())
+        return kEmptyBoardPath;
+    std::string path = moves.size() > kPathMovesNamed ? kMorePathBefore : "";
+    const std::size_t named = std::min(moves.size(), kPathMovesNamed);
+    for (std::size_t i = named; i-- > 0;) {
+        path += moveName(stoneForColourLetter(moves[i]->color), Point{moves[i]->col, moves[i]->row});
+        if (i > 0)
+            path += ' ';
+    }
+    return path;
+}
+
+std::string verdictWord(BookVerdict verdict)
+{
+    switch (verdict) {
+    case BookVerdict::Joseki:
+        return kJosekiWord;
+    case BookVerdict::Variation:
+        return kVariationWord;
+    case BookVerdict::Trick:
+        return kTrickWord;
+    case BookVerdict::Mistake:
+        return kMistakeWord;
+    case BookVerdict::None:
+        break;
+    }
+    return kUnmarkedWord;
+}
+
+std::string verdictSummary(const VerdictTally& verdicts)
+{
+    std::string summary;
+    for (const BookVerdict verdict : kSummaryOrder) {
+        const std::uint32_t count = verdicts.of(verdict);
+        if (count == 0)
+            continue;
+        if (!summary.empty())
+            summary += kSummarySeparator;
+        summary += verdictWord(verdict) + std::to_string(count) + kLinesUnit;
+    }
+    return summary;
+}
+
+std::string nodeText(const VariationNode& node)
+{
+    std::string text;
+    if (node.comment)
+        text += node.comment;
+    if (node.name) {
+        text += kLineBreak;
+        text += node.name;
+    }
+    return text;
+}
+
+std::string orientationNote(Orientation orientation)
+{
+    std::string note;
+    if (orientation.symmetry != symmetry::kIdentity)
+        note += kTurnedNote;
+    if (orientation.coloursSwapped) {
+        if (!note.empty())
+            note += kListSeparator;
+        note += kSwappedNote;
+    }
+    return note.empty() ? note : kNoteOpen + note + kNoteClose;
+}
+
+std::string continuationList(const std::vector<BookContinuation>& continuations)
+{
+    std::string list;
+    for (const BookContinuation& continuation : continuations) {
+        if (!list.empty())
+            list += kListSeparator;
+        list += moveName(continuation.colour, continuation.move) + kNoteOpen + verdictSummary(continuation.verdicts) +
+                kNoteClose;
+    }
+    return list;
+}
+
+} // namespace joseki::bookNotes
