@@ -2,8 +2,6 @@
 
 #include "core/VariationNode.h"
 
-#include <vector>
-
 namespace joseki::book {
 
 Placement placeMove(BoardPosition& position, const VariationNode& node, int& stoneCount)
@@ -21,15 +19,24 @@ bool positionBefore(const VariationNode& node, BoardPosition& position, int& sto
 {
     position.clear();
     stoneCount = 0;
-    // The line is collected upwards first: a tree may be far deeper than a call stack.
-    std::vector<const VariationNode*> line;
-    for (const VariationNode* p = node.parent; p != nullptr && p->parent != nullptr; p = p->parent)
-        line.push_back(p);
-    for (auto it = line.rbegin(); it != line.rend(); ++it) {
+    if (node.parent == nullptr)
+        return true;
+    // Everything above the node but the root, whose own move is never placed.
+    const std::vector<const VariationNode*> line = pathFromRoot(*node.parent);
+    for (auto it = line.begin() + 1; it != line.end(); ++it) {
         if (placeMove(position, **it, stoneCount) == Placement::IllegalColour)
             return false;
     }
     return true;
+}
+
+std::vector<const VariationNode*> pathFromRoot(const VariationNode& node)
+{
+    // Collected upwards first: a tree may be far deeper than a call stack.
+    std::vector<const VariationNode*> line;
+    for (const VariationNode* p = &node; p != nullptr; p = p->parent)
+        line.push_back(p);
+    return {line.rbegin(), line.rend()};
 }
 
 } // namespace joseki::book

@@ -2,6 +2,8 @@
 
 #include "core/BoardPosition.h"
 
+#include <vector>
+
 namespace joseki {
 struct VariationNode;
 }
@@ -22,5 +24,8 @@ Placement placeMove(BoardPosition& position, const VariationNode& node, int& sto
 // placed). False when an illegal colour stopped the replay; position and
 // count then hold the stones up to there.
 bool positionBefore(const VariationNode& node, BoardPosition& position, int& stoneCount);
+
+// The nodes from the root of the node's tree down to the node itself, root first.
+std::vector<const VariationNode*> pathFromRoot(const VariationNode& node);
 
 } // namespace joseki::book

@@ -128,6 +128,19 @@ void JosekiEngine::upBranch()
     refreshPosition();
 }
 
+void JosekiEngine::followForcedMoves()
+{
+    if (cursor == nullptr)
+        return;
+    // A node with one child records no choice when it is left, so the path
+    // stack stays as stepping one move at a time would leave it; only the
+    // refresh of each node on the way is saved, which keeps a forced line of
+    // any length to a single replay of the board.
+    while (cursor->firstChild != nullptr && !cursor->hasSeveralChildren())
+        cursor = cursor->firstChild;
+    refreshPosition();
+}
+
 void JosekiEngine::refreshPosition()
 {
     if (cursor == nullptr)

@@ -48,6 +48,9 @@ public:
     void stepBack();
     // Back to the first node of the current variation (or the root).
     void upBranch();
+    // Down through the only children until a node with several or none, then
+    // one refresh: the moves auto-play would step through, at once.
+    void followForcedMoves();
     // Recomputes branch labels, candidates, the book board and the label board.
     void refreshPosition();
     // Replays the path from the root to the cursor onto the book board.

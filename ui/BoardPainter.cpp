@@ -26,6 +26,7 @@ const QColor kTrialNumberOnBlack(250, 250, 255);
 const QColor kNumberOnWhite(0, 0, 0);
 const QColor kLabelColour(243, 212, 135);
 const QColor kCandidateColour(25, 25, 255);
+const QColor kHighlightColour(230, 30, 30);
 
 constexpr int kLastLine = kBoardSize - 1;
 constexpr std::array<int, 3> kStarLines = {3, 9, 15};
@@ -44,6 +45,10 @@ constexpr int kUpperLabelShift = 4;
 constexpr int kOtherLabelShift = 3;
 constexpr int kTextLift = 8;
 constexpr double kCandidateHalfPerScale = 4.0;
+// The highlight frame: two pixels wide, its outer edge one pixel inside the
+// point's square, so it rings a stone or a label without touching the next point.
+constexpr int kHighlightWidth = 2;
+constexpr int kHighlightInset = 1;
 constexpr int kNumberShiftPerDigit = 5;
 constexpr int kNumberShiftBack = 2;
 // Numbers sit on the big stones' own offset from the small ones.
@@ -76,6 +81,7 @@ QImage BoardPainter::paintBoard(const PaintInput& input, QSize clientSize)
     }
     painter.drawBookPosition();
     painter.drawCandidateMarkers();
+    painter.drawHighlight();
     return image;
 }
 
@@ -187,6 +193,21 @@ void BoardPainter::drawCandidateMarkers()
             continue;
         painter_.fillRect(centreX(p.col) - half, centreY(p.row) - half, 2 * half, 2 * half, kCandidateColour);
     }
+}
+
+void BoardPainter::drawHighlight()
+{
+    const std::optional<Point>& point = input_.scene.highlight;
+    if (!point || !onBoard(*point))
+        return;
+    const int half = layout_.gridSpacing / 2 - kHighlightInset;
+    const int left = centreX(point->col) - half;
+    const int top = centreY(point->row) - half;
+    const int side = 2 * half + 1;
+    painter_.fillRect(left, top, side, kHighlightWidth, kHighlightColour);
+    painter_.fillRect(left, top + side - kHighlightWidth, side, kHighlightWidth, kHighlightColour);
+    painter_.fillRect(left, top, kHighlightWidth, side, kHighlightColour);
+    painter_.fillRect(left + side - kHighlightWidth, top, kHighlightWidth, side, kHighlightColour);
 }
 
 void BoardPainter::drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour)

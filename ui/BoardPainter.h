@@ -23,8 +23,8 @@ struct PaintInput {
 };
 
 // Draws the board area of the main window: background, wood, border, grid,
-// star points, coordinates, then the book position with its branch labels and
-// candidate squares, or the trial position. Used for one frame at a time.
+// star points, coordinates, then the book position with its branch labels,
+// candidate squares and the keys' highlight, or the trial position. Used for one frame at a time.
 class BoardPainter {
 public:
     // Paints a frame of clientSize from `input`: the whole client area, Format_RGB32.
@@ -42,6 +42,8 @@ private:
     void drawTrialPosition();
     // Candidate squares after the stones; a tenuki candidate draws nothing.
     void drawCandidateMarkers();
+    // The frame around the candidate the keys have highlighted, if any.
+    void drawHighlight();
     // Draws the stone image centred on (col,row) and, when numberColour is
     // valid, the move number over it.
     void drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour);

@@ -34,6 +34,7 @@ DialogHooks controlDialogHooks(MessageService& messages)
     };
     hooks.openAcknowledgements = [](QWidget& owner) { AboutDialog::run(&owner); };
     hooks.showAbout = [](QWidget& owner) { showAboutPicture(&owner); };
+    hooks.titlePictureShown = [] { return SplashWindow::currentSplash() != nullptr; };
     return hooks;
 }
 

@@ -1,29 +1,28 @@
 #include "ui/JosekiBrowserDialog.h"
 
 #include "core/MessageService.h"
+#include "library/SgfLineWriter.h"
+#include "ui/BoardKeys.h"
 #include "ui/BoardPainter.h"
 #include "ui/DialogResources.h"
 #include "ui/DialogTemplate.h"
 #include "ui/FontWithCellHeight.h"
 #include "ui/GbkText.h"
-#include "ui/TriStateButton.h"
 #include "ui/UpDownControl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -38,11 +37,11 @@ namespace {
 
 constexpr const char* kCloseQuestion = "您确定要退出吗？";
 constexpr const char* kAcknowledgementEntry = "鸣谢●Kavo定式(&A)...";
+constexpr const char* kCopyLineEntry = "复制棋谱 (SGF)";
+constexpr const char* kCopyLineKey = "Ctrl+C";
 constexpr int kStartupTimerPeriodMs = 10;
 constexpr int kMinimumSpeed = 1;
 constexpr int kMaximumSpeed = 10;
-
-const QColor kTextPanelBackground(220, 220, 230);
 
 constexpr const char* kNumberFace = "Arial";
 constexpr int kNumberWeight = 900;
@@ -54,32 +53,12 @@ constexpr UINT kAcknowledgementCommand = 16;
 constexpr UINT kSystemCommandMask = 0xFFF0;
 #endif
 
-// Edit controls break lines at CR LF; lone CR or LF are taken as breaks too.
-QString commentForDisplay(const std::string& gbkText)
-{
-    QString text = gbkToQString(gbkText);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-void colourPanel(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, kTextPanelBackground);
-    palette.setColor(QPalette::Window, kTextPanelBackground);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserController::LibraryLoad load,
                                          DialogHooks hooks, QWidget* parent)
     : QDialog(parent), hooks_(std::move(hooks)), messages_(messages),
-      controller_(*this, pump_, messages, std::move(load))
+      controller_(*this, pump_, messages, std::move(load)), input_(controller_)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -89,9 +68,13 @@ JosekiBrowserDialog::JosekiBrowserDialog(MessageService& messages, BrowserContro
     setFont(DialogTemplate::font());
     setFixedSize(dialogUnitsToPixelsX(DialogTemplate::kWidthUnits), dialogUnitsToPixelsY(DialogTemplate::kHeightUnits));
 
-    createControls();
+    controls_.create(*this);
     connectCommands();
     initialiseDialog();
+    // The board has the focus from the start, so its keys work at once; a
+    // control that would take it first (the 手数 list) would eat them.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::OtherFocusReason);
 
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { pump_.endSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { pump_.endSession(); });
@@ -109,21 +92,6 @@ JosekiBrowserDialog::~JosekiBrowserDialog()
 }
 
 // --- creation and initialisation ---
-
-void JosekiBrowserDialog::createControls()
-{
-    for (const ControlTemplate& control : DialogTemplate::controls()) {
-        QWidget* widget = DialogTemplate::createControl(control, this);
-        controls_[control.id] = widget;
-        widget->installEventFilter(this);
-    }
-    auto* spin = static_cast<UpDownControl*>(controlWidget(kSpeedSpin));
-    spin->setBuddy(static_cast<QLineEdit*>(controlWidget(kSpeedEdit)));
-    colourPanel(controlWidget(kCommentBox));
-    colourPanel(controlWidget(kHintLine));
-    // The comment box shows the arrow like the rest of the window.
-    static_cast<QPlainTextEdit*>(controlWidget(kCommentBox))->viewport()->setCursor(Qt::ArrowCursor);
-}
 
 void JosekiBrowserDialog::onButton(int controlId, void (BrowserController::*command)())
 {
@@ -172,11 +140,7 @@ void JosekiBrowserDialog::initialiseDialog()
     startupTimer_ = startTimer(kStartupTimerPeriodMs);
 }
 
-QWidget* JosekiBrowserDialog::controlWidget(int controlId) const
-{
-    const auto found = controls_.find(controlId);
-    return found == controls_.end() ? nullptr : found->second;
-}
+QWidget* JosekiBrowserDialog::controlWidget(int controlId) const { return controls_.widget(controlId); }
 
 // --- layout ---
 
@@ -206,7 +170,7 @@ QSize JosekiBrowserDialog::expectedWindowSize() const
 
 void JosekiBrowserDialog::placeControls(float scale)
 {
-    for (const auto& [id, widget] : controls_) {
+    for (const auto& [id, widget] : controls_.all()) {
         Rect& recorded = templateRects_[static_cast<std::size_t>(id - kFirstControlId)];
         if (scale == 0.0F) {
             const QRect geometry = widget->geometry();
@@ -360,12 +324,37 @@ void JosekiBrowserDialog::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     if (const std::optional<Point> point = pointFromPixel(pos.x(), pos.y())) {
+        setFocus(Qt::MouseFocusReason);
         if (event->button() == Qt::LeftButton)
             controller_.choosePoint(point->col, point->row);
         else if (event->button() == Qt::RightButton)
             controller_.onBack();
     }
     QDialog::mouseReleaseEvent(event);
+}
+
+void JosekiBrowserDialog::wheelEvent(QWheelEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (!pointFromPixel(pos.x(), pos.y()).has_value()) {
+        QDialog::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    input_.turnWheel(event->angleDelta().y());
+}
+
+bool JosekiBrowserDialog::takeBoardKey(const QKeyEvent& event)
+{
+    const std::optional<KeyStroke> stroke = BoardKeys::strokeOf(event);
+    if (!stroke || controls_.keepsKey(QApplication::focusWidget(), event, *stroke))
+        return false;
+    // The key is the board's even when its command cannot run now: a focused
+    // button does not move the focus with it instead.
+    input_.pressKey(*stroke, hooks_.titlePictureShown && hooks_.titlePictureShown());
+    // A close confirmed during an auto-play started by a key takes effect now.
+    finishPendingClose();
+    return true;
 }
 
 void JosekiBrowserDialog::keyPressEvent(QKeyEvent* event)
@@ -384,7 +373,10 @@ void JosekiBrowserDialog::keyPressEvent(QKeyEvent* event)
             reject();
         return;
     default:
-        QDialog::keyPressEvent(event);
+        if (takeBoardKey(*event))
+            event->accept();
+        else
+            QDialog::keyPressEvent(event);
     }
 }
 
@@ -440,23 +432,34 @@ void JosekiBrowserDialog::openAcknowledgements()
         hooks_.openAcknowledgements(*this);
 }
 
+std::vector<BackgroundMenu::Entry> JosekiBrowserDialog::backgroundMenuEntries()
+{
+    return {
+        {kAcknowledgementEntry, nullptr, [this] { openAcknowledgements(); }},
+        {kCopyLineEntry, kCopyLineKey, [this] { controller_.onCopyLine(); }, true},
+    };
+}
+
 QMenu* JosekiBrowserDialog::createWindowMenu(QWidget* parent)
 {
-    auto* menu = new QMenu(parent);
-    menu->addAction(gbkToQString(kAcknowledgementEntry), this, [this] { openAcknowledgements(); });
-    return menu;
+    return BackgroundMenu::create(backgroundMenuEntries(), parent);
 }
 
 void JosekiBrowserDialog::contextMenuEvent(QContextMenuEvent* event)
 {
-    // A right click on the board steps back on release; no menu there.
-    if (pointFromPixel(event->pos().x(), event->pos().y()).has_value()) {
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the menu key: beside the board, under the hint line.
+        const QWidget* hint = controlWidget(kHintLine);
+        at = hint->mapToGlobal(QPoint(0, hint->height()));
+    } else if (pointFromPixel(event->pos().x(), event->pos().y()).has_value()) {
+        // A right click on the board steps back on release; no menu there.
         event->accept();
         return;
     }
     QMenu* menu = createWindowMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(at);
 }
 
 bool JosekiBrowserDialog::eventFilter(QObject* watched, QEvent* event)
@@ -464,6 +467,9 @@ bool JosekiBrowserDialog::eventFilter(QObject* watched, QEvent* event)
     // Controls that leave the cursor to the window get it from the cursor rule.
     if (event->type() == QEvent::Enter)
         applyCursorRule(mapFromGlobal(QCursor::pos()));
+    // The board's keys reach it from every control.
+    if (event->type() == QEvent::KeyPress && takeBoardKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -485,42 +491,28 @@ QCursor JosekiBrowserDialog::boardCursor() { return DialogResources::boardCursor
 
 // --- BrowserView ---
 
-void JosekiBrowserDialog::setCommentText(const std::string& gbkText)
-{
-    static_cast<QPlainTextEdit*>(controlWidget(kCommentBox))->setPlainText(commentForDisplay(gbkText));
-}
+void JosekiBrowserDialog::setCommentText(const std::string& gbkText) { controls_.setCommentText(gbkText); }
 
 void JosekiBrowserDialog::setControlCaption(int controlId, const std::string& gbkText)
 {
-    QWidget* widget = controlWidget(controlId);
-    const QString text = gbkToQString(gbkText);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(text);
+    controls_.setCaption(controlId, gbkText);
 }
 
 void JosekiBrowserDialog::enableControl(int controlId, bool enabled)
 {
-    if (QWidget* widget = controlWidget(controlId))
-        widget->setEnabled(enabled);
+    QWidget* widget = controlWidget(controlId);
+    if (widget == nullptr)
+        return;
+    // A disabled control would hand the focus on to the next one in the tab
+    // order, the 手数 list, which keeps the arrows; it goes back to the board.
+    if (!enabled && widget->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    widget->setEnabled(enabled);
 }
 
-int JosekiBrowserDialog::selectComboEntry(const std::string& gbkPrefix)
-{
-    auto* combo = static_cast<QComboBox*>(controlWidget(kMoveNumberCombo));
-    const int count = combo->count();
-    for (int step = 1; step <= count; ++step) {
-        const int index = step % count;
-        if (qStringToGbk(combo->itemText(index)).starts_with(gbkPrefix)) {
-            combo->setCurrentIndex(index);
-            return index;
-        }
-    }
-    return -1;
-}
+int JosekiBrowserDialog::selectComboEntry(const std::string& gbkPrefix) { return controls_.selectEntry(gbkPrefix); }
+
+void JosekiBrowserDialog::selectMoveNumberEntry(int index) { controls_.selectEntry(index); }
 
 void JosekiBrowserDialog::invalidateBoard()
 {
@@ -536,27 +528,9 @@ void JosekiBrowserDialog::showWindow()
         show();
 }
 
-void JosekiBrowserDialog::writeControlValues(const ControlValues& values)
-{
-    lastWritten_ = values;
-    static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->setText(QString::number(values.autoPlaySpeed));
-    auto* check = static_cast<QCheckBox*>(controlWidget(kCoordinatesCheck));
-    check->setCheckState(values.showCoordinates == 0 ? Qt::Unchecked : Qt::Checked);
-    static_cast<TriStateButton*>(controlWidget(kTextureButton))->setState(values.boardTexture);
-}
+void JosekiBrowserDialog::writeControlValues(const ControlValues& values) { controls_.writeValues(values); }
 
-ControlValues JosekiBrowserDialog::readControlValues()
-{
-    ControlValues values = lastWritten_;
-    bool ok = false;
-    const int speed = static_cast<QLineEdit*>(controlWidget(kSpeedEdit))->text().trimmed().toInt(&ok);
-    if (ok)
-        values.autoPlaySpeed = speed;
-    values.showCoordinates = static_cast<QCheckBox*>(controlWidget(kCoordinatesCheck))->isChecked() ? 1 : 0;
-    values.boardTexture = static_cast<TriStateButton*>(controlWidget(kTextureButton))->state();
-    lastWritten_ = values;
-    return values;
-}
+ControlValues JosekiBrowserDialog::readControlValues() { return controls_.readValues(); }
 
 void JosekiBrowserDialog::beginBusyCursor()
 {
@@ -570,6 +544,11 @@ void JosekiBrowserDialog::endBusyCursor()
         return;
     QApplication::restoreOverrideCursor();
     --busyDepth_;
+}
+
+void JosekiBrowserDialog::copyLine(const BrowsedLine& line)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(SgfLineWriter::write(line)));
 }
 
 } // namespace joseki

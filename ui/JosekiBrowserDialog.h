@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/BackgroundMenu.h"
+#include "ui/DialogControls.h"
 #include "ui/QtMessagePump.h"
+#include "ui/controller/BoardInput.h"
 #include "ui/controller/BrowserController.h"
 #include "ui/controller/BrowserView.h"
 #include "ui/controller/ControlIds.h"
@@ -12,7 +15,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <optional>
 
 class QMenu;
@@ -35,11 +37,16 @@ struct DialogHooks {
     std::function<void(QWidget& owner)> showAbout;
     // A frame was drawn (start-up measurements hook in here).
     std::function<void(const JosekiBrowserDialog& dialog)> framePainted;
+    // Whether the title picture is up, when a key reaches the dialog.
+    std::function<bool()> titlePictureShown;
 };
 
 // The main window: template 102 with its controls, the layout that fits the
-// board to the screen, mouse and keys, painting, and the window half of the
-// browsing controller (it owns the controller and is its view).
+// board to the screen, mouse, wheel and keys, painting, and the window half
+// of the browsing controller (it owns the controller and is its view). The
+// focus rests on the dialog itself, the board, at start and after each click
+// on the board; the board's keys reach it from every control but those the
+// focused 手数 list, speed box or comment box keep for themselves.
 class JosekiBrowserDialog : public QDialog, public BrowserView {
     Q_OBJECT
 public:
@@ -72,7 +79,8 @@ public:
     // The cursor rule at a client position: the board cursor over a point,
     // the arrow elsewhere.
     void applyCursorRule(QPoint clientPos);
-    // The menu with the acknowledgement entry (the window menu's extra entry).
+    // The background's context menu, built from backgroundMenuEntries: the
+    // acknowledgement entry (the window menu's extra entry) first.
     QMenu* createWindowMenu(QWidget* parent);
 
     // Cursor 129 with its hot spot.
@@ -85,6 +93,7 @@ public:
     void setControlCaption(int controlId, const std::string& gbkText) override;
     void enableControl(int controlId, bool enabled) override;
     int selectComboEntry(const std::string& gbkPrefix) override;
+    void selectMoveNumberEntry(int index) override;
     void invalidateBoard() override;
     void invalidateAll() override;
     void showWindow() override;
@@ -92,6 +101,7 @@ public:
     ControlValues readControlValues() override;
     void beginBusyCursor() override;
     void endBusyCursor() override;
+    void copyLine(const BrowsedLine& line) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +111,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -110,10 +121,14 @@ protected:
 #endif
 
 private:
-    void createControls();
     void connectCommands();
     void initialiseDialog();
     void onButton(int controlId, void (BrowserController::*command)());
+    // A board key, from the dialog or from a control: true when the board
+    // took it; false for any other key and for one the focused control keeps.
+    bool takeBoardKey(const QKeyEvent& event);
+    // The table the background menu is built from.
+    std::vector<BackgroundMenu::Entry> backgroundMenuEntries();
     void runAutoPlay();
     void finishPendingClose();
     void openAcknowledgements();
@@ -128,12 +143,12 @@ private:
     MessageService& messages_;
     QtMessagePump pump_;
     BrowserController controller_;
+    BoardInput input_;
     Layout layout_;
     QFont numberFont_;
     QFont coordinateFont_;
-    std::map<int, QWidget*> controls_;
+    DialogControls controls_;
     std::array<Rect, kControlIdSlots> templateRects_{};
-    ControlValues lastWritten_{};
     int startupTimer_ = 0;
     int busyDepth_ = 0;
     bool splashShown_ = false;

@@ -40,6 +40,11 @@ public:
         comboSelections.push_back(gbkPrefix);
         return comboIndex;
     }
+    void selectMoveNumberEntry(int index) override
+    {
+        record("selectIndex");
+        comboIndex = index;
+    }
     void invalidateBoard() override
     {
         record("invalidate");
@@ -74,6 +79,11 @@ public:
     }
     // Allowed after a close: the dialog outlives the auto-play loop.
     void endBusyCursor() override { ++busyEnds; }
+    void copyLine(const BrowsedLine& line) override
+    {
+        record("copy");
+        copiedLines.push_back(line);
+    }
     bool dispatchPendingMessages() override
     {
         record("dispatch");
@@ -125,6 +135,7 @@ public:
     int showCount = 0;
     std::vector<ControlValues> written;
     ControlValues controls;
+    std::vector<BrowsedLine> copiedLines;
     int busyBegins = 0;
     int busyEnds = 0;
     int dispatchCount = 0;

@@ -42,7 +42,7 @@ VariationNode* addMove(NodeArena& arena, VariationNode* parent, char colour, int
     return node;
 }
 
-TEST(BookReplayTest, PositionBeforeANodeReplaysItsLineWithTheBookRule)
+TEST(BookReplayTest, PositionBeforeANodeReplaysItsLineWithTheBookRuleAlongThePathFromTheRoot)
 {
     NodeArena arena;
     VariationNode* root = arena.newNode();
@@ -69,6 +69,10 @@ TEST(BookReplayTest, PositionBeforeANodeReplaysItsLineWithTheBookRule)
     c->color = 'x';
     EXPECT_FALSE(book::positionBefore(*d, position, stones));
     EXPECT_EQ(stones, 2);
+
+    const std::vector<const VariationNode*> line = {root, a, b, tenuki, c, d};
+    EXPECT_EQ(book::pathFromRoot(*d), line);
+    EXPECT_EQ(book::pathFromRoot(*root), std::vector<const VariationNode*>{root});
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 // The browsing controller under random command sequences over a small library
 // read through the start-up path. Commands arrive as the window would deliver
-// them (a button only while enabled, clicks and right clicks always) or, now
-// and then, raw; auto-play pauses dispatch further random commands, nested a
+// them (a button only while enabled, clicks, right clicks, keys and wheel
+// turns always) or, now and then, raw; auto-play pauses dispatch further random commands, nested a
 // few levels deep, on a fake clock. After each command the controller's state
 // and the controls shown must agree.
 #include "core/JosekiEngine.h"
 #include "library/LibraryLoader.h"
 #include "tests/controller/FakeBrowserView.h"
 #include "tests/fuzz/SilentMessageService.h"
+#include "ui/controller/BoardInput.h"
 #include "ui/controller/BrowserController.h"
 #include "ui/controller/ControlIds.h"
 
@@ -15,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace {
@@ -36,6 +38,8 @@ constexpr int kHighestIndex = 7;
 constexpr int kLowestSpeed = -3;
 constexpr int kHighestSpeed = 14;
 constexpr int kTextureStates = 3;
+// Wheel turns of up to three notches either way, in angle units.
+constexpr int kWheelReach = 360;
 
 // Children of the wide node: more than the 21 the engine lists.
 constexpr int kWideChildren = 23;
@@ -75,6 +79,8 @@ enum Command : int {
     kNext,
     kTrialRestart,
     kHelp,
+    kKey,
+    kWheel,
     kCommandCount
 };
 
@@ -200,6 +206,20 @@ private:
             if (raw)
                 controller_.onHelp();
             break;
+        case kKey: {
+            const auto key = static_cast<joseki::BoardKey>(
+                input_.ConsumeIntegralInRange<int>(0, static_cast<int>(joseki::BoardKey::Copy)));
+            const char letter = input_.ConsumeIntegralInRange<char>('A', 'Z');
+            ++nesting_;
+            boardInput_.pressKey(joseki::KeyStroke{key, letter}, input_.ConsumeBool() && input_.ConsumeBool());
+            --nesting_;
+            // 脱先 moves the book in trial play too; auto-play runs commands in its pauses.
+            movesBook = key == joseki::BoardKey::F2 || key == joseki::BoardKey::F3;
+            break;
+        }
+        case kWheel:
+            boardInput_.turnWheel(input_.ConsumeIntegralInRange(-kWheelReach, kWheelReach));
+            break;
         case kCommandCount:
             break;
         }
@@ -250,6 +270,12 @@ private:
             __builtin_trap();
         if (controller_.display().trialMode != 0 && trial.moveCount == 0 && trial.position.board != trial.startBoard)
             __builtin_trap();
+        // A highlight is only ever shown on a candidate of the board at the cursor.
+        const int highlighted = controller_.display().highlightedCandidate;
+        if (highlighted < -1 || highlighted >= engine.candidateCount)
+            __builtin_trap();
+        if (const std::optional<joseki::Point> marked = controller_.highlightedCandidate(); marked && !onBoard(*marked))
+            __builtin_trap();
         // Inside an auto-play step the controls are refreshed only after the
         // step; after a whole command, or once stopping, they must agree.
         if (controlsSettled && !controller_.stopRequested())
@@ -283,6 +309,7 @@ private:
     joseki::test::FakeBrowserView view_;
     joseki::fuzz::SilentMessageService messages_;
     BrowserController controller_;
+    joseki::BoardInput boardInput_{controller_};
     bool tenukiEnabled_ = false;
     int nesting_ = 0;
 };

@@ -229,12 +229,61 @@ TEST_F(EngineTest, AnIllegalColourStopsTheRebuildAndKeepsTheLabels)
     EXPECT_EQ(labelAt(0, 0), 0);
 }
 
+// What a step leaves behind that later steps and the board depend on, in
+// terms that two trees read from one text share.
+struct CursorState {
+    int pathDepth;
+    int stoneCount;
+    std::string board;
+    Point cursor;
+    std::vector<Point> candidates;
+    friend bool operator==(const CursorState&, const CursorState&) = default;
+};
+
+CursorState stateOf(const JosekiEngine& engine)
+{
+    return {engine.pathDepth,
+            engine.stoneCount,
+            std::string(engine.book.board.begin(), engine.book.board.end()),
+            Point{engine.cursor->col, engine.cursor->row},
+            {engine.candidates.begin(), engine.candidates.begin() + engine.candidateCount}};
+}
+
+TEST_F(EngineTest, FollowingForcedMovesEndsWhereSingleStepsEnd)
+{
+    // From the root (a branch point: nothing to follow), after the choice of
+    // the second move (through a tenuki to the branch at W[pc]), at that
+    // branch, and from the first move of the third variation (a leaf next).
+    const std::vector<std::vector<Point>> starts = {
+        {}, {{16, 3}}, {{16, 3}, kNoMovePoint, {14, 2}, {15, 2}}, {{15, 3}}};
+    for (const std::vector<Point>& start : starts) {
+        load(kTree);
+        for (const Point& p : start)
+            engine.stepTo(p.col, p.row);
+        JosekiEngine stepped(messages);
+        loadLibraryText(stepped, kTree);
+        for (const Point& p : start)
+            stepped.stepTo(p.col, p.row);
+        while (stepped.candidateCount == 1)
+            stepped.stepTo(stepped.candidates[0].col, stepped.candidates[0].row);
+
+        engine.followForcedMoves();
+        EXPECT_EQ(stateOf(engine), stateOf(stepped)) << start.size();
+        // Going back up behaves the same as after the single steps.
+        engine.upBranch();
+        stepped.upBranch();
+        EXPECT_EQ(stateOf(engine), stateOf(stepped)) << start.size();
+    }
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
 TEST_F(EngineTest, NavigationBeforeLoadingDoesNothing)
 {
     engine.resetToRoot();
     engine.stepTo(3, 3);
     engine.stepBack();
     engine.upBranch();
+    engine.followForcedMoves();
     engine.refreshPosition();
     EXPECT_EQ(engine.cursor, nullptr);
     EXPECT_EQ(engine.stoneCount, 0);

@@ -6,7 +6,9 @@
 # - a click on the first candidate of the default library puts a black stone
 #   there;
 # - the About picture stays in front when the dialog is raised, and a key
-#   press only closes the picture.
+#   press only closes the picture;
+# - the board's keys work without a click: Home takes the stone away, Down
+#   highlights the first candidate and Right plays it.
 # Usage: window.sh BUILD_DIR SOURCE_DIR [WINDOW_MANAGER]
 set -euo pipefail
 
@@ -258,3 +260,21 @@ done
 sleep 0.3
 [[ -n "$(laid_out_dialog)" ]] || fail "the key that closed the About picture also closed the dialog"
 echo "$NAME: About picture in front of the raised dialog, closed by a key"
+
+# --- the keyboard ---------------------------------------------------------
+
+# The pointer rests on the dialog beside the board, where a bare X server
+# sends the keys; the board has had the focus since the start.
+xdotool mousemove --sync "$((CLIENT_X + ABOUT_LINK_X))" "$((CLIENT_Y + ORIGIN_Y))"
+xdotool key Home
+sleep 0.5
+import -window root "$WORK/home.png"
+CLEARED=$(mean_around "$WORK/home.png")
+awk -v c="$CLEARED" 'BEGIN { exit !(c > 0.45) }' || fail "Home left the stone at ($COL,$ROW) (mean $CLEARED)"
+xdotool key Down Right
+sleep 0.5
+import -window root "$WORK/keys.png"
+PLAYED=$(mean_around "$WORK/keys.png")
+awk -v p="$PLAYED" 'BEGIN { exit !(p < 0.35) }' ||
+    fail "Down and Right put no black stone at ($COL,$ROW) (mean $PLAYED)"
+echo "$NAME: Home took the stone away, Down and Right played it again"

@@ -81,7 +81,7 @@ TEST(JosekiPackManual, HelpAndTheHelpCommandListTheCommandsOnStandardOutput)
     EXPECT_EQ(option.err, "");
     EXPECT_EQ(command.out, option.out);
     EXPECT_EQ(command.status, 0);
-    const std::vector<std::string> names = {"check", "convert", "pack", "append", "stats", "help"};
+    const std::vector<std::string> names = {"check", "convert", "pack", "append", "stats", "export", "help"};
     for (const std::string& name : names) {
         bool listed = false;
         for (const CommandEntry& entry : helpEntries(option.out))

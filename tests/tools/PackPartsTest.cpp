@@ -1,5 +1,6 @@
 // Unit tests of joseki-pack's parts, without running the program.
 #include "tools/joseki-pack/ContainerWriter.h"
+#include "tools/joseki-pack/DialectWriter.h"
 #include "tools/joseki-pack/TreeChecker.h"
 
 #include "core/JosekiEngine.h"
@@ -90,6 +91,52 @@ TEST(ContainerWriterTest, BuildsTheMagicThenTheScrambledTextThenZeros)
     EXPECT_FALSE(ContainerWriter::build(std::string(kContainerTextLength + 1, 'x'), container, error));
     EXPECT_NE(error.find("does not fit"), std::string::npos) << error;
     EXPECT_TRUE(ContainerWriter::build(std::string(kContainerTextLength, 'x'), container, error));
+}
+
+// The comment a standard SGF text becomes once written in the dialect and
+// read back by the system's reader, and the characters the writer replaced.
+struct DialectComment {
+    std::string comment;
+    std::size_t replaced;
+};
+
+DialectComment throughTheDialect(const std::string& comment)
+{
+    SgfTree tree;
+    tree.nodes.push_back(SgfNode{{SgfProperty{"C", {comment}}}, {}});
+    ConversionNotes notes;
+    const std::string text = DialectWriter::write(tree, notes);
+    test::RecordingMessageService messages;
+    JosekiEngine engine(messages);
+    loadLibraryText(engine, text);
+    EXPECT_TRUE(messages.boxes.empty()) << text;
+    const char* read = engine.root != nullptr ? engine.root->comment : nullptr;
+    return {read == nullptr ? "<none>" : read, notes.replacedCharacters};
+}
+
+TEST(DialectWriterTest, KeepsABracketThatAnOpeningBracketFollowsAndNoOther)
+{
+    const std::string x1022(1022, 'x');
+    struct Case {
+        std::string text;
+        std::string read;
+        std::size_t replaced;
+    };
+    const Case cases[] = {
+        {"a][b", "a][b", 0},
+        {"a] \r\n[b", "a] \r\n[b", 0},
+        {"a][", "a][", 0},
+        {"a]b", "a］b", 0},
+        {"a]", "a］", 0},
+        {"[a]]", "[a］］", 0},
+        // Cut to the reader's limit between the two: the bracket would end the value.
+        {x1022 + "] [b", x1022 + "? ", 1},
+    };
+    for (const Case& c : cases) {
+        const DialectComment got = throughTheDialect(c.text);
+        EXPECT_EQ(got.comment, c.read) << c.text.substr(0, 20);
+        EXPECT_EQ(got.replaced, c.replaced) << c.text.substr(0, 20);
+    }
 }
 
 } // namespace

@@ -1,14 +1,10 @@
 #include "ui/BoardPainter.h"
-#include "core/TrialBoard.h"
-#include "library/LibraryLoader.h"
+#include "tests/ui/PainterFrame.h"
 #include "ui/BoardTextures.h"
 #include "ui/FontWithCellHeight.h"
 #include "ui/StoneImageCache.h"
 
-#include "tests/support/RecordingMessageService.h"
-
 #include <QFontMetrics>
-#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -20,116 +16,11 @@
 namespace joseki {
 namespace {
 
-QGuiApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "BoardPainterTest";
-    static char* argv[] = {name, nullptr};
-    // Kept for the whole process, like the images cached by the painter.
-    static auto* app = new QGuiApplication(argc, argv);
-    return *app;
-}
-
-const QRgb kBlackPixel = qRgb(0, 0, 0);
-const QRgb kBackgroundPixel = qRgb(206, 206, 206);
-const QRgb kBorderPixel = qRgb(162, 162, 162);
-const QRgb kBandPixel = qRgb(40, 128, 40);
-const QRgb kLabelPixel = qRgb(243, 212, 135);
-const QRgb kCandidatePixel = qRgb(25, 25, 255);
-const QRgb kCoordinatePixel = qRgb(40, 40, 182);
-const QRgb kBookOnBlackPixel = qRgb(255, 10, 0);
-const QRgb kTrialOnBlackPixel = qRgb(250, 250, 255);
-
-bool resourcesPresent() { return !StoneImageCache::stone(kBlack, 25).isNull() && !BoardTextures::texture(0).isNull(); }
-
-// A window's worth of painter input for a work-area height; the engine counts
-// as loaded unless told otherwise.
-class Frame {
-public:
-    explicit Frame(int workArea, int screen = 0, bool loaded = true)
-        : layout(computeLayout(workArea, screen == 0 ? workArea + 30 : screen))
-    {
-        application();
-        numberFont = fontWithCellHeight(QStringLiteral("Arial"), layout.numberFontHeight, 900);
-        coordinateFont = fontWithCellHeight(QStringLiteral("Arial"), layout.coordinateFontHeight, 400);
-        if (loaded)
-            loadLibraryText(engine, "(;)");
-    }
-
-    // The frame drawn from the scene the controller would build now.
-    struct Painted {
-        QImage image;
-        BoardScene scene;
-    };
-    Painted paint()
-    {
-        const DisplayState display{0, moveNumberMode, showCoordinates, boardTexture, trialMode};
-        Painted painted{QImage(), makeBoardScene(engine, trial, display)};
-        const PaintInput input{painted.scene, layout, numberFont, coordinateFont};
-        painted.image = BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
-        return painted;
-    }
-
-    void placeBook(int col, int row, std::int8_t colour, int number)
-    {
-        engine.book.board[static_cast<std::size_t>(pointIndex(col, row))] = colour;
-        engine.book.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))] = static_cast<std::int16_t>(number);
-    }
-    void placeTrial(int col, int row, std::int8_t colour, int number)
-    {
-        trial.position.board[static_cast<std::size_t>(pointIndex(col, row))] = colour;
-        trial.position.moveNumbers[static_cast<std::size_t>(pointIndex(col, row))] = static_cast<std::int16_t>(number);
-    }
-    void label(int col, int row, char c) { engine.labelBoard[static_cast<std::size_t>(pointIndex(col, row))] = c; }
-    void addCandidate(int col, int row)
-    {
-        engine.candidates[static_cast<std::size_t>(engine.candidateCount++)] = Point{col, row};
-    }
-
-    int x(int col) const { return layout.boardOriginX + col * layout.gridSpacing; }
-    int y(int row) const { return layout.boardOriginY + row * layout.gridSpacing; }
-
-    test::RecordingMessageService messages;
-    JosekiEngine engine{messages};
-    TrialBoard trial;
-    Layout layout;
-    QFont numberFont;
-    QFont coordinateFont;
-    int moveNumberMode = 0;
-    int showCoordinates = 0;
-    int boardTexture = 0;
-    int trialMode = 0;
-};
-
-QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
-
-// Bounding box of the pixels where two frames differ, or nothing.
-std::optional<QRect> differences(const QImage& a, const QImage& b)
-{
-    std::optional<QRect> box;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y))
-                box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
-        }
-    }
-    return box;
-}
-
-bool containsColour(const QImage& image, const QRect& area, QRgb colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (at(image, x, y) == colour)
-                return true;
-        }
-    }
-    return false;
-}
+using namespace test::painting;
 
 TEST(BoardPainter, GridLinesLeaveOutTheirFinalPixel)
 {
-    Frame frame(570, 600); // origin (34, 41), spacing 25
+    PainterFrame frame(570, 600); // origin (34, 41), spacing 25
     const QImage image = frame.paint().image;
     ASSERT_EQ(image.format(), QImage::Format_RGB32);
     const int right = frame.x(18);  // 484
@@ -155,7 +46,7 @@ TEST(BoardPainter, GridLinesLeaveOutTheirFinalPixel)
 
 TEST(BoardPainter, StarPointsAreFiveByFiveSquares)
 {
-    Frame frame(570, 600);
+    PainterFrame frame(570, 600);
     const QImage image = frame.paint().image;
     for (int col : {3, 9, 15}) {
         for (int row : {3, 9, 15}) {
@@ -177,7 +68,7 @@ TEST(BoardPainter, StarPointsAreFiveByFiveSquares)
 
 TEST(BoardPainter, BorderClosesAroundTheBoardAndTheBackgroundIsGrey)
 {
-    Frame frame(570, 600);
+    PainterFrame frame(570, 600);
     const Rect board = frame.layout.boardRect; // (19, 26, 501, 506)
     const QImage image = frame.paint().image;
     for (int x : {board.left, 200, board.right - 1, board.right}) {
@@ -198,7 +89,7 @@ TEST(BoardPainter, BorderClosesAroundTheBoardAndTheBackgroundIsGrey)
 
 TEST(BoardPainter, TrialModeFillsTheFrameBand)
 {
-    Frame frame(570, 600);
+    PainterFrame frame(570, 600);
     const Rect band = frame.layout.bandedBoardRect; // (9, 16, 511, 516)
     frame.trialMode = 1;
     const QImage trial = frame.paint().image;
@@ -215,9 +106,9 @@ TEST(BoardPainter, TrialModeFillsTheFrameBand)
 
 TEST(BoardPainter, OnlyTheEmptyBoardBeforeTheLibraryIsLoaded)
 {
-    Frame unloaded(570, 600, false);
-    Frame empty(570, 600);
-    for (Frame* frame : {&unloaded, &empty})
+    PainterFrame unloaded(570, 600, false);
+    PainterFrame empty(570, 600);
+    for (PainterFrame* frame : {&unloaded, &empty})
         frame->showCoordinates = 1;
     unloaded.placeBook(3, 3, kBlack, 1);
     unloaded.engine.stoneCount = 1;
@@ -225,7 +116,7 @@ TEST(BoardPainter, OnlyTheEmptyBoardBeforeTheLibraryIsLoaded)
     unloaded.label(5, 5, 'A');
     unloaded.addCandidate(6, 6);
     unloaded.addCandidate(kNoMove, kNoMove);
-    const Frame::Painted before = unloaded.paint();
+    const PainterFrame::Painted before = unloaded.paint();
     EXPECT_EQ(before.image, empty.paint().image);
     EXPECT_FALSE(before.scene.tenukiEnabled.has_value());
     EXPECT_FALSE(before.scene.tenukiEnabled.value_or(false));
@@ -238,7 +129,7 @@ TEST(BoardPainter, OnlyTheEmptyBoardBeforeTheLibraryIsLoaded)
 
 TEST(BoardPainter, CoordinatesSkipKAndStandOnTheTopAndRightEdges)
 {
-    Frame frame(738, 768); // spacing 33
+    PainterFrame frame(738, 768); // spacing 33
     const QImage plain = frame.paint().image;
     frame.showCoordinates = 1;
     const QImage shown = frame.paint().image;
@@ -272,11 +163,11 @@ TEST(BoardPainter, CoordinatesSkipKAndStandOnTheTopAndRightEdges)
 
 TEST(BoardPainter, TextureIndexOutOfRangeIsResetToTheFirstTexture)
 {
-    Frame frame(570, 600);
+    PainterFrame frame(570, 600);
     const QImage first = frame.paint().image;
     for (int texture : {5, -1, 3}) {
         frame.boardTexture = texture;
-        const Frame::Painted result = frame.paint();
+        const PainterFrame::Painted result = frame.paint();
         EXPECT_EQ(result.scene.boardTexture, 0) << texture;
         EXPECT_EQ(result.image, first) << texture;
     }
@@ -289,7 +180,7 @@ TEST(BoardPainter, TexturesTileFromTheClientOrigin)
     ASSERT_TRUE(resourcesPresent()) << "the compiled-in board images are missing";
     for (int index = 0; index < BoardTextures::kCount; ++index) {
         SCOPED_TRACE(index);
-        Frame frame(570, 600);
+        PainterFrame frame(570, 600);
         frame.boardTexture = index;
         const QImage image = frame.paint().image;
         const QImage& wood = BoardTextures::texture(index);
@@ -301,8 +192,8 @@ TEST(BoardPainter, TexturesTileFromTheClientOrigin)
                 << p.x() << "," << p.y();
         }
     }
-    Frame first(570, 600);
-    Frame third(570, 600);
+    PainterFrame first(570, 600);
+    PainterFrame third(570, 600);
     third.boardTexture = 2;
     EXPECT_NE(first.paint().image, third.paint().image);
 }
@@ -369,7 +260,7 @@ TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
     };
     for (const Case& c : {Case{664, 29, 23}, Case{768, 31, 31}, Case{1040, 45, 45}}) {
         SCOPED_TRACE(c.spacing);
-        Frame frame(c.workArea, c.workArea == 768 ? 768 : 0);
+        PainterFrame frame(c.workArea, c.workArea == 768 ? 768 : 0);
         ASSERT_EQ(frame.layout.gridSpacing, c.spacing);
         const QImage empty = frame.paint().image;
         frame.placeBook(10, 10, kBlack, 1);
@@ -382,7 +273,7 @@ TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
         expectStoneAt(board, empty, StoneImageCache::stone(kWhite, c.spacing), frame.x(12) - half, frame.y(10) - half,
                       c.side);
         // Codes other than black and white draw nothing.
-        Frame odd(c.workArea, c.workArea == 768 ? 768 : 0);
+        PainterFrame odd(c.workArea, c.workArea == 768 ? 768 : 0);
         odd.placeBook(10, 10, 3, 1);
         odd.engine.stoneCount = 1;
         odd.moveNumberMode = 1000;
@@ -391,7 +282,7 @@ TEST(BoardPainter, StonesAreSmallUpToSpacingThirtyAndScaledAbove)
 }
 
 // Left-most and top-most pixel a move number changes, relative to the centre.
-QPoint numberInk(Frame& frame, int col, int row)
+QPoint numberInk(PainterFrame& frame, int col, int row)
 {
     const int mode = frame.moveNumberMode;
     frame.moveNumberMode = 0;
@@ -417,7 +308,7 @@ TEST(BoardPainter, MoveNumbersStartFiveDigitWidthsLeftOfTheCentre)
 {
     for (int workArea : {570, 1040}) {
         SCOPED_TRACE(workArea);
-        Frame frame(workArea);
+        PainterFrame frame(workArea);
         frame.placeBook(3, 4, kWhite, 1);
         frame.placeBook(7, 4, kWhite, 12);
         frame.placeBook(11, 4, kWhite, 123);
@@ -441,7 +332,7 @@ TEST(BoardPainter, MoveNumbersStartFiveDigitWidthsLeftOfTheCentre)
 
 TEST(BoardPainter, OnlyTheLastStonesAreNumberedInTheirColours)
 {
-    Frame frame(738, 768);
+    PainterFrame frame(738, 768);
     frame.engine.stoneCount = 12;
     frame.placeBook(2, 2, kBlack, 7);
     frame.placeBook(4, 2, kBlack, 8);
@@ -470,7 +361,7 @@ TEST(BoardPainter, OnlyTheLastStonesAreNumberedInTheirColours)
 
 TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)
 {
-    Frame frame(738, 768);
+    PainterFrame frame(738, 768);
     frame.trialMode = 1;
     frame.moveNumberMode = 0;
     frame.placeTrial(3, 3, kBlack, 0); // taken over from the book
@@ -480,7 +371,7 @@ TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)
     frame.label(9, 9, 'A');
     frame.addCandidate(10, 10);
     frame.addCandidate(kNoMove, kNoMove);
-    const Frame::Painted result = frame.paint();
+    const PainterFrame::Painted result = frame.paint();
     EXPECT_FALSE(result.scene.tenukiEnabled.has_value());
     const QImage& image = result.image;
     EXPECT_TRUE(containsColour(image, QRect(frame.x(5) - 16, frame.y(5) - 16, 33, 33), kTrialOnBlackPixel));
@@ -489,7 +380,7 @@ TEST(BoardPainter, TrialStonesAreNumberedFromOneWhateverTheMode)
     EXPECT_FALSE(containsColour(image, QRect(frame.x(9) - 16, frame.y(9) - 16, 33, 33), kLabelPixel));
     EXPECT_FALSE(containsColour(image, QRect(frame.x(10) - 16, frame.y(10) - 16, 33, 33), kCandidatePixel));
     // The book stones are not drawn either.
-    Frame bookOnly(738, 768);
+    PainterFrame bookOnly(738, 768);
     bookOnly.trialMode = 1;
     const QImage emptyTrial = bookOnly.paint().image;
     bookOnly.placeBook(12, 12, kBlack, 1);
@@ -510,7 +401,7 @@ TEST(BoardPainter, CandidateSquaresHaveExactExtents)
 {
     for (const SquareCase& c : kSquareCases) {
         SCOPED_TRACE(c.workArea);
-        Frame frame(c.workArea, c.screen);
+        PainterFrame frame(c.workArea, c.screen);
         frame.addCandidate(4, 6);
         frame.placeBook(8, 6, kBlack, 1);
         frame.engine.stoneCount = 1;
@@ -534,11 +425,51 @@ TEST(BoardPainter, CandidateSquaresHaveExactExtents)
     }
 }
 
+// One line of pixels through a point: 'H' where the highlight colour is, '.' elsewhere.
+std::string highlightRun(const QImage& image, QPoint centre, QPoint step, int reach)
+{
+    std::string run;
+    for (int i = -reach; i <= reach; ++i)
+        run += at(image, centre.x() + i * step.x(), centre.y() + i * step.y()) == kHighlightPixel ? 'H' : '.';
+    return run;
+}
+
+TEST(BoardPainter, TheHighlightedCandidateGetsATwoPixelFrameInsideItsSquare)
+{
+    // Spacing 25: the frame's outer edge 11 pixels from the centre.
+    PainterFrame frame(570, 600);
+    frame.addCandidate(9, 9);
+    frame.addCandidate(3, 3);
+    frame.label(3, 3, 'A');
+    const QImage plain = frame.paint().image;
+    frame.highlightedCandidate = 1;
+    const QImage marked = frame.paint().image;
+    const QPoint centre(frame.x(3), frame.y(3));
+    const char* across = "..HH...................HH..";
+    EXPECT_EQ(highlightRun(marked, centre, QPoint(1, 0), 13), across);
+    EXPECT_EQ(highlightRun(marked, centre, QPoint(0, 1), 13), across);
+    EXPECT_EQ(differences(plain, marked), QRect(centre.x() - 11, centre.y() - 11, 23, 23));
+}
+
+TEST(BoardPainter, NoHighlightForATenukiOrInTrialPlay)
+{
+    PainterFrame frame(570, 600);
+    frame.addCandidate(kNoMove, kNoMove);
+    frame.addCandidate(3, 3);
+    const QImage plain = frame.paint().image;
+    frame.highlightedCandidate = 0;
+    EXPECT_EQ(differences(plain, frame.paint().image), std::nullopt);
+    frame.trialMode = 1;
+    const QImage trialPlain = frame.paint().image;
+    frame.highlightedCandidate = 1;
+    EXPECT_EQ(differences(trialPlain, frame.paint().image), std::nullopt);
+}
+
 TEST(BoardPainter, BranchLabelsSitOnSquaresInTheCoordinateColour)
 {
     for (const SquareCase& c : kSquareCases) {
         SCOPED_TRACE(c.workArea);
-        Frame frame(c.workArea, c.screen);
+        PainterFrame frame(c.workArea, c.screen);
         frame.showCoordinates = 1;
         frame.label(4, 6, 'A');
         frame.label(10, 6, 'b');
@@ -569,9 +500,9 @@ TEST(BoardPainter, BranchLabelsSitOnSquaresInTheCoordinateColour)
 
 TEST(BoardPainter, TenukiButtonFollowsTheCandidates)
 {
-    Frame frame(570, 600);
+    PainterFrame frame(570, 600);
     frame.addCandidate(3, 3);
-    Frame::Painted result = frame.paint();
+    PainterFrame::Painted result = frame.paint();
     EXPECT_TRUE(result.scene.tenukiEnabled.has_value());
     EXPECT_FALSE(result.scene.tenukiEnabled.value_or(false));
 

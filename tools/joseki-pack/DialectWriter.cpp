@@ -28,10 +28,23 @@ const std::set<std::string> kPointLists = {"AB", "AW", "TR", "CR", "SQ", "SL", "
 bool isCoordinate(char c) { return c >= 'a' && c <= 's'; }
 bool isPoint(const std::string& v) { return v.size() == 2 && isCoordinate(v[0]) && isCoordinate(v[1]); }
 
+// Blanks the reader steps over between the values of a run.
+bool isReaderBlank(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
+
+// A "]" that the reader takes as part of the value: blanks and a "[" follow
+// it, so it joins two values of one run, which the reader keeps together.
+bool joinsValues(const std::string& text, std::size_t close)
+{
+    std::size_t next = close + 1;
+    while (next < text.size() && isReaderBlank(text[next]))
+        ++next;
+    return next < text.size() && text[next] == '[';
+}
+
 // Bytes the reader would misread inside a value, for a text already in GBK:
-// a "]" ends the value, a backslash raises the escape warning, a zero byte
-// ends the library. A double-byte character whose second byte is one of them
-// cannot be kept at all.
+// a "]" ends the value unless a "[" follows, a backslash raises the escape
+// warning, a zero byte ends the library. A double-byte character whose second
+// byte is one of them cannot be kept at all.
 std::string sanitiseGbk(const std::string& gbk, ConversionNotes& notes)
 {
     std::string out;
@@ -47,6 +60,8 @@ std::string sanitiseGbk(const std::string& gbk, ConversionNotes& notes)
             } else {
                 out.append(gbk, i, 2);
             }
+        } else if (c == ']' && joinsValues(gbk, i)) {
+            out += c;
         } else if (c == ']') {
             out += kFullWidthBracket;
         } else if (c == '\\') {
@@ -59,7 +74,9 @@ std::string sanitiseGbk(const std::string& gbk, ConversionNotes& notes)
     return out;
 }
 
-// Cuts a GBK text to the reader's value limit without splitting a character.
+// Cuts a sanitised GBK text to the reader's value limit without splitting a
+// character. A "]" kept for the "[" after it that the cut leaves without one
+// would end the value early: it becomes "?".
 std::string cutToLimit(const std::string& gbk, ConversionNotes& notes)
 {
     if (gbk.size() <= kValueLimit)
@@ -72,7 +89,15 @@ std::string cutToLimit(const std::string& gbk, ConversionNotes& notes)
         end = next;
     }
     ++notes.cutValues;
-    return gbk.substr(0, end);
+    std::string cut = gbk.substr(0, end);
+    std::size_t last = cut.size();
+    while (last > 0 && isReaderBlank(cut[last - 1]))
+        --last;
+    if (last > 0 && cut[last - 1] == ']') {
+        cut[last - 1] = '?';
+        ++notes.replacedCharacters;
+    }
+    return cut;
 }
 
 // A text value in GBK; a simple text has its line breaks turned into blanks.

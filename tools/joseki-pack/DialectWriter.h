@@ -22,8 +22,9 @@ struct ConversionNotes {
 // Writes a standard SGF tree in the library dialect, in GBK, keeping every
 // node and the order of variations, so that the system's reader takes it
 // without a message: only identifiers it knows, every move on the board or
-// the tenuki "tt", no backslash, no "]" inside a value, no value over the
-// reader's limit, at most the labels the browser lists.
+// the tenuki "tt", no backslash, no "]" inside a value but one the reader
+// joins to a "[" after it (so a text read from a library comes back whole),
+// no value over the reader's limit, at most the labels the browser lists.
 namespace DialectWriter {
 
 // The dialect text of the tree (iterative over the tree's shape).

@@ -1,11 +1,14 @@
 #include "LibraryInspector.h"
 
 #include "OutputFile.h"
+#include "PathFollower.h"
 #include "PrintingMessageService.h"
 #include "TreeChecker.h"
 
+#include "core/BrowsedLine.h"
 #include "core/JosekiEngine.h"
 #include "library/LibraryLoader.h"
+#include "library/SgfLineWriter.h"
 
 #include <cstdio>
 #include <memory>
@@ -89,6 +92,29 @@ int LibraryInspector::stats(const std::string& libraryPath)
     std::printf("nodes %zu leaves %zu depth %zu branches %zu maxchildren %zu bytes %zu\n", stats.nodes, stats.leaves,
                 stats.depth, stats.branches, stats.maxChildren, text.size());
     return engine.isLoaded() ? kSuccess : kFailure;
+}
+
+int LibraryInspector::exportLine(const std::string& libraryPath, const std::vector<std::string>& path)
+{
+    // Standard output carries the SGF alone.
+    PrintingMessageService messages(stderr);
+    JosekiEngine engine(messages);
+    std::string_view text;
+    if (!readWithSystemReader(libraryPath, engine, text))
+        return kFailure;
+    if (messages.exitRequested() || !engine.isLoaded()) {
+        std::fprintf(stderr, "joseki-pack: %s: no tree was read\n", libraryPath.c_str());
+        return kFailure;
+    }
+    BrowsedLine line;
+    std::string problem;
+    if (!PathFollower::follow(*engine.root, path, line.bookNodes, problem)) {
+        std::fprintf(stderr, "joseki-pack: %s: %s\n", libraryPath.c_str(), problem.c_str());
+        return kFailure;
+    }
+    const std::string sgf = SgfLineWriter::write(line);
+    std::fwrite(sgf.data(), 1, sgf.size(), stdout);
+    return kSuccess;
 }
 
 } // namespace joseki::pack

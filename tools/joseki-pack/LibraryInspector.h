@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace joseki {
 class JosekiEngine;
@@ -20,6 +21,12 @@ int check(const std::string& libraryPath);
 
 // `joseki-pack stats LIB`: one line with the shape of the tree.
 int stats(const std::string& libraryPath);
+
+// `joseki-pack export LIB PATH...`: the line from the root along the moves of
+// the path (see PathFollower) as standard SGF on standard output, the text
+// the browser copies for that line. Message boxes of the load go to standard
+// error.
+int exportLine(const std::string& libraryPath, const std::vector<std::string>& path);
 
 // Reads the file into the engine and reads its tree, as the browser does at
 // start; the text ends at its first zero byte. `text` views the whole file as

@@ -26,11 +26,12 @@ enum Option : unsigned { kNoOption = 0, kTree = 1, kStats = 2 };
 
 struct Command {
     const char* name;
-    std::size_t operands;
+    std::size_t operands; // the number it takes, or the least with moreOperands
     int (*run)(const Arguments& arguments);
     unsigned options;
-    const char* synopsis; // what follows the command name
-    const char* summary;  // one line for --help
+    const char* synopsis;      // what follows the command name
+    const char* summary;       // one line for --help
+    bool moreOperands = false; // operands beyond the least are taken too
 };
 
 const Command kCommands[] = {
@@ -53,6 +54,12 @@ const Command kCommands[] = {
      "Check the teaching text of LIB against the library's conventions, one finding per line."},
     {"describe", 1, [](const Arguments& a) { return joseki::pack::linting::describe(a.operands[0]); }, kNoOption, "LIB",
      "Print the shape of every move of LIB as lint computes it, with its lead clause."},
+    {"export", 1,
+     [](const Arguments& a) {
+         const std::vector<std::string> path(a.operands.begin() + 1, a.operands.end());
+         return joseki::pack::LibraryInspector::exportLine(a.operands[0], path);
+     },
+     kNoOption, "LIB PATH...", "Print the line of LIB along PATH (B Q16 W R17 B tenuki ...) as standard SGF.", true},
 };
 
 constexpr const char* kHelpWords[] = {"help", "--help"};
@@ -150,9 +157,10 @@ int main(int argc, char** argv)
         std::string problem;
         if (!parseArguments(command, words, arguments, problem))
             return usage(problem);
-        if (arguments.operands.size() != command.operands)
-            return usage(name + " takes " + std::to_string(command.operands) + " operand(s), " +
-                         std::to_string(arguments.operands.size()) + " given");
+        const std::size_t given = arguments.operands.size();
+        if (given < command.operands || (given > command.operands && !command.moreOperands))
+            return usage(name + " takes " + (command.moreOperands ? "at least " : "") +
+                         std::to_string(command.operands) + " operand(s), " + std::to_string(given) + " given");
         return command.run(arguments);
     }
     return usage("unknown command '" + name + "'");

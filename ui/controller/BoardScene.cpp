@@ -34,6 +34,9 @@ BoardScene makeBoardScene(const JosekiEngine& engine, const TrialBoard& trial, c
         const auto end = scene.candidates.begin() + scene.candidateCount;
         scene.tenukiEnabled = std::find(scene.candidates.begin(), end, kNoMovePoint) != end;
     }
+    const int highlighted = display.highlightedCandidate;
+    if (highlighted >= 0 && highlighted < scene.candidateCount)
+        scene.highlight = scene.candidates[static_cast<std::size_t>(highlighted)];
     return scene;
 }
 

@@ -27,6 +27,8 @@ struct BoardScene {
     int candidateCount = 0; // 0..kBranchListCapacity
     // Decided when a book position is drawn: whether a tenuki continues.
     std::optional<bool> tenukiEnabled;
+    // The candidate the keys have highlighted, marked only while they use it.
+    std::optional<Point> highlight;
 };
 
 // The scene for the state as it stands; a texture outside 0..2 becomes 0.

@@ -1,7 +1,7 @@
 #include "ui/controller/BrowserController.h"
 
+#include "core/BookReplay.h"
 #include "core/MessageService.h"
-#include "ui/controller/ControlIds.h"
 #include "ui/controller/ControllerTexts.h"
 
 #include <algorithm>
@@ -34,6 +34,12 @@ constexpr int kWaitSliceMs = 100;
 // moveNumberMode of each entry of the move-number list, in list order.
 constexpr std::array<int, 6> kMoveNumberModes{0, 1, 2, 5, 10, 1000};
 
+std::size_t slotOf(int controlId) { return static_cast<std::size_t>(controlId - kFirstControlId); }
+
+bool isControl(int controlId) { return controlId >= kFirstControlId && controlId <= kLastControlId; }
+
+char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // Milliseconds between two readings of a 32-bit tick counter, either way round,
 // correct across one wrap of the counter.
 std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
@@ -46,7 +52,10 @@ std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
 
 BrowserController::BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load)
     : engine_(messages), view_(view), pump_(pump), messages_(messages), load_(std::move(load))
-{}
+{
+    // The template creates 脱 先 enabled and every other button disabled.
+    controlEnabled_[slotOf(kTenukiButton)] = true;
+}
 
 void BrowserController::initialise()
 {
@@ -103,6 +112,7 @@ void BrowserController::onTrialStart()
     if (autoPlayRunning())
         autoPlayEnding_ = true;
     display_.trialMode = 1;
+    trialStart_ = engine_.cursor;
     trialBoard_.startBoard = engine_.book.board;
     trialBoard_.baseStoneCount = engine_.stoneCount;
     trialBoard_.restart();
@@ -225,26 +235,40 @@ void BrowserController::refreshControls()
     else
         showNodeText();
 
+    // The highlight belongs to the candidates it was counted over.
+    if (trial || engine_.cursor != highlightNode_)
+        display_.highlightedCandidate = -1;
     view_.invalidateBoard();
 
     const bool awayFromRoot = !trial && engine_.cursor != nullptr && engine_.cursor != engine_.root;
-    view_.enableControl(kCollectButton, awayFromRoot);
-    view_.enableControl(kUpBranchButton, awayFromRoot);
+    enable(kCollectButton, awayFromRoot);
+    enable(kUpBranchButton, awayFromRoot);
 
     const bool autoPlay = autoPlayGroupEnabled();
-    view_.enableControl(kAutoPlayButton, autoPlay);
-    view_.enableControl(kSpeedEdit, autoPlay);
-    view_.enableControl(kSpeedSpin, autoPlay);
+    enable(kAutoPlayButton, autoPlay);
+    enable(kSpeedEdit, autoPlay);
+    enable(kSpeedSpin, autoPlay);
 
     if (trial) {
         const bool hasTrialMoves = trialBoard_.moveCount > 0;
         view_.setControlCaption(kTrialButton, hasTrialMoves ? kTrialAgainCaption : kTrialCaption);
-        view_.enableControl(kTrialButton, hasTrialMoves);
+        enable(kTrialButton, hasTrialMoves);
     } else {
         view_.setControlCaption(kTrialButton, kTrialCaption);
-        view_.enableControl(kTrialButton, engine_.cursor != nullptr && engine_.stoneCount > 0);
+        enable(kTrialButton, engine_.cursor != nullptr && engine_.stoneCount > 0);
     }
-    view_.enableControl(kTrialEndButton, trial);
+    enable(kTrialEndButton, trial);
+}
+
+void BrowserController::enable(int controlId, bool enabled)
+{
+    controlEnabled_[slotOf(controlId)] = enabled;
+    view_.enableControl(controlId, enabled);
+}
+
+bool BrowserController::controlEnabled(int controlId) const
+{
+    return isControl(controlId) && controlEnabled_[slotOf(controlId)];
 }
 
 BoardScene BrowserController::beginPaint()
@@ -252,7 +276,7 @@ BoardScene BrowserController::beginPaint()
     const BoardScene scene = makeBoardScene(engine_, trialBoard_, display_);
     display_.boardTexture = scene.boardTexture;
     if (scene.tenukiEnabled.has_value())
-        view_.enableControl(kTenukiButton, *scene.tenukiEnabled);
+        enable(kTenukiButton, *scene.tenukiEnabled);
     return scene;
 }
 
@@ -346,6 +370,137 @@ void BrowserController::pumpMessages()
 }
 
 void BrowserController::requestStop() { stopRequested_ = true; }
+
+// --- keys, wheel and the background menu ---
+
+bool BrowserController::browsing() const { return display_.trialMode == 0 && engine_.cursor != nullptr; }
+
+std::optional<Point> BrowserController::labelledCandidate(char letter) const
+{
+    const int count = std::min(engine_.candidateCount, kBranchListCapacity);
+    for (int i = 0; i < count; ++i) {
+        const Point& candidate = engine_.candidates[static_cast<std::size_t>(i)];
+        const char label = onBoard(candidate) ? engine_.labelBoard[static_cast<std::size_t>(pointIndex(candidate))] : 0;
+        if (label != 0 && upperCase(label) == upperCase(letter))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+std::optional<Point> BrowserController::highlightedCandidate() const
+{
+    const int index = display_.highlightedCandidate;
+    if (!browsing() || engine_.cursor != highlightNode_ || index < 0 ||
+        index >= std::min(engine_.candidateCount, kBranchListCapacity))
+        return std::nullopt;
+    return engine_.candidates[static_cast<std::size_t>(index)];
+}
+
+int BrowserController::moveNumberIndex() const
+{
+    const auto found = std::find(kMoveNumberModes.begin(), kMoveNumberModes.end(), display_.moveNumberMode);
+    return found == kMoveNumberModes.end() ? -1 : static_cast<int>(found - kMoveNumberModes.begin());
+}
+
+void BrowserController::onForward()
+{
+    if (!canMoveCursor() || !browsing())
+        return;
+    if (const std::optional<Point> highlighted = highlightedCandidate()) {
+        engine_.stepTo(highlighted->col, highlighted->row);
+        refreshControls();
+    } else if (engine_.candidateCount == 1) {
+        onNext();
+    }
+}
+
+void BrowserController::onHighlightNext()
+{
+    if (!canMoveCursor() || !browsing())
+        return;
+    const int count = std::min(engine_.candidateCount, kBranchListCapacity);
+    const int from = highlightedCandidate() ? display_.highlightedCandidate : -1;
+    // A tenuki has no point to mark; 脱先 has its own key.
+    for (int step = 1; step <= count; ++step) {
+        const int index = (from + step) % count;
+        if (onBoard(engine_.candidates[static_cast<std::size_t>(index)])) {
+            display_.highlightedCandidate = index;
+            highlightNode_ = engine_.cursor;
+            view_.invalidateBoard();
+            return;
+        }
+    }
+}
+
+void BrowserController::onToBranchPoint()
+{
+    if (!canMoveCursor() || !browsing())
+        return;
+    engine_.followForcedMoves();
+    refreshControls();
+}
+
+void BrowserController::onLabel(char letter)
+{
+    if (!canMoveCursor() || !browsing())
+        return;
+    if (const std::optional<Point> candidate = labelledCandidate(letter))
+        choosePoint(candidate->col, candidate->row);
+}
+
+void BrowserController::onMoveNumberStep(int step)
+{
+    if (!acceptsCommands())
+        return;
+    const int index = moveNumberIndex() + step;
+    if (moveNumberModeForIndex(index) < 0)
+        return;
+    view_.selectMoveNumberEntry(index);
+    onMoveNumberChoice(index);
+}
+
+void BrowserController::onToggleCoordinates()
+{
+    if (!acceptsCommands())
+        return;
+    // What a click does: the box changes, then the controls are read.
+    ControlValues values = view_.readControlValues();
+    values.showCoordinates = values.showCoordinates == 0 ? 1 : 0;
+    view_.writeControlValues(values);
+    onOptionToggled();
+}
+
+void BrowserController::onCycleTexture()
+{
+    if (!acceptsCommands())
+        return;
+    ControlValues values = view_.readControlValues();
+    values.boardTexture = (values.boardTexture + 1) % kBoardTextureCount;
+    view_.writeControlValues(values);
+    onOptionToggled();
+}
+
+void BrowserController::onCopyLine()
+{
+    if (!canMoveCursor())
+        return;
+    view_.copyLine(browsedLine());
+}
+
+BrowsedLine BrowserController::browsedLine() const
+{
+    BrowsedLine line;
+    const bool trial = display_.trialMode != 0 && trialStart_ != nullptr;
+    const VariationNode* last = trial ? trialStart_ : engine_.cursor;
+    if (last == nullptr)
+        return line;
+    line.bookNodes = book::pathFromRoot(*last);
+    for (int k = 1; trial && k <= trialBoard_.moveCount; ++k) {
+        const TrialBoard::Move& move = trialBoard_.moves[static_cast<std::size_t>(k)];
+        line.trialMoves.push_back({trialBoard_.colourOfMove(k) == kBlack ? 'B' : 'W', Point{move.col, move.row}});
+    }
+    return line;
+}
 
 int BrowserController::autoPlayPause(int speed)
 {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/BrowsedLine.h"
 #include "core/JosekiEngine.h"
 #include "core/TrialBoard.h"
 #include "ui/controller/BoardScene.h"
 #include "ui/controller/BrowserView.h"
+#include "ui/controller/ControlIds.h"
 #include "ui/controller/DisplayState.h"
 #include "ui/controller/MessagePump.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace joseki {
@@ -44,6 +48,17 @@ public:
     void onNext();                      // ">"
     void onTrialRestart();              // hidden 重新试下
     void onHelp();                      // hidden 帮 助
+
+    // --- commands of the keys, the wheel and the background menu ---
+    void onForward();                // the highlighted candidate, or the only continuation
+    void onHighlightNext();          // highlight the next candidate on the board, in sibling order
+    void onToBranchPoint();          // the forced moves at once, to the next branch point
+    void onLabel(char letter);       // the candidate under a label, either case
+    void onMoveNumberStep(int step); // the 手数 entry `step` places away, when there is one
+    void onToggleCoordinates();      // as a click on 坐标
+    void onCycleTexture();           // as a click on 棋盘纹
+    void onCopyLine();               // the line the board shows to the clipboard as standard SGF
+
     // First tick of timer 1: welcome text, move-number choice, load, refresh.
     void completeStartup();
 
@@ -80,10 +95,25 @@ public:
     const DisplayState& display() const { return display_; }
     // The first tick has loaded the library (with or without a tree).
     bool loaded() const { return loaded_; }
+    // The line the board shows: the book nodes from the root to the cursor
+    // (in trial play, to where the trial began) and the trial moves.
+    BrowsedLine browsedLine() const;
+    // The control as the controller last set it; the template's state before.
+    bool controlEnabled(int controlId) const;
+    // The book is shown and has a cursor.
+    bool browsing() const;
+    // The first candidate on the board whose label is the letter, either case.
+    std::optional<Point> labelledCandidate(char letter) const;
+    // The highlighted candidate, while the highlight belongs to the cursor.
+    std::optional<Point> highlightedCandidate() const;
+    // Index of the current move-number choice in the 手数 list, or -1.
+    int moveNumberIndex() const;
 
 private:
     void readValuesFromControls();
     bool autoPlayGroupEnabled() const;
+    // Enables or disables a control and remembers it.
+    void enable(int controlId, bool enabled);
     // Loaded and not stopping: commands may act.
     bool acceptsCommands() const;
     // acceptsCommands, and the load gave a tree, so the cursor can move.
@@ -102,6 +132,11 @@ private:
     bool loaded_ = false;
     bool stopRequested_ = false;
     bool startupBegun_ = false;
+    std::array<bool, kControlIdSlots> controlEnabled_{};
+    // The book node trial play began from.
+    const VariationNode* trialStart_ = nullptr;
+    // The node whose candidates the highlight counts.
+    const VariationNode* highlightNode_ = nullptr;
 };
 
 } // namespace joseki

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BrowsedLine.h"
 #include "ui/controller/DisplayState.h"
 
 #include <string>
@@ -22,6 +23,8 @@ public:
     // Selects the first move-number entry that begins with the text, searching
     // from the entry after index 0 and wrapping; returns its index, or -1.
     virtual int selectComboEntry(const std::string& gbkPrefix) = 0;
+    // Selects the move-number entry at an index 0..5.
+    virtual void selectMoveNumberEntry(int index) = 0;
     // Asks for a repaint of the board with its trial band (with background erase).
     virtual void invalidateBoard() = 0;
     // Asks for a repaint of the whole client area.
@@ -36,6 +39,9 @@ public:
     // Busy cursor for the length of auto-play.
     virtual void beginBusyCursor() = 0;
     virtual void endBusyCursor() = 0;
+
+    // Puts the line on the clipboard as standard SGF.
+    virtual void copyLine(const BrowsedLine& line) = 0;
 };
 
 } // namespace joseki

@@ -13,6 +13,9 @@ struct DisplayState {
     int showCoordinates = 1; // letters along the top, numbers down the right
     int boardTexture = 0;    // 0..2
     int trialMode = 0;       // 1 while trial play is on
+    // The candidate the keys have highlighted, an index into the engine's
+    // candidates; -1 when the keys are not choosing one.
+    int highlightedCandidate = -1;
 };
 
 // The values held by the three option controls: speed edit 1021,
