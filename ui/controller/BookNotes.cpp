@@ -1,10 +1,10 @@
 #include "ui/controller/BookNotes.h"
 
+#include "core/BookReplay.h"
 #include "core/Coordinates.h"
 #include "core/VariationNode.h"
 #include "ui/controller/ControllerTexts.h"
 
-#include <algorithm>
 #include <array>
 
 namespace joseki::bookNotes {
@@ -40,19 +40,17 @@ std::string moveName(std::int8_t colour, Point move)
 
 std::string pathOf(const VariationNode& node)
 {
-    // Collected upwards first: a line may be far deeper than a call stack.
-    std::vector<const VariationNode*> moves;
-    for (const VariationNode* p = &node; p->parent != nullptr; p = p->parent)
-        if (stoneForColourLetter(p->color) != kEmpty)
-            moves.push_back(p);
+    std::vector<const VariationNode*> moves = book::pathFromRoot(node);
+    std::erase_if(
+        moves, [](const VariationNode* p) { return p->parent == nullptr || stoneForColourLetter(p->color) == kEmpty; });
     if (moves.empty())
         return kEmptyBoardPath;
-    std::string path = moves.size() > kPathMovesNamed ? kMorePathBefore : "";
-    const std::size_t named = std::min(moves.size(), kPathMovesNamed);
-    for (std::size_t i = named; i-- > 0;) {
-        path += moveName(stoneForColourLetter(moves[i]->color), Point{moves[i]->col, moves[i]->row});
-        if (i > 0)
+    const std::size_t first = moves.size() > kPathMovesNamed ? moves.size() - kPathMovesNamed : 0;
+    std::string path = first > 0 ? kMorePathBefore : "";
+    for (std::size_t i = first; i < moves.size(); ++i) {
+        if (i > first)
             path += ' ';
+        path += moveName(stoneForColourLetter(moves[i]->color), Point{moves[i]->col, moves[i]->row});
     }
     return path;
 }
