@@ -56,4 +56,14 @@ const char* const kPracticeReportFound = "手，错";
 const char* const kPracticeReportMisses = "次，本变化的结论：";
 const char* const kPracticeNextLine = "单击棋盘练习下一个变化，按Esc结束练习。";
 
+const char* const kShowTranspositionsEntry = "显示同形变化";
+const char* const kGoToTranspositionEntry = "转到同形变化";
+const char* const kTrialCheckEntry = "试下时对照定式";
+const char* const kBackToBookEntry = "回到定式";
+const char* const kPracticeEntry = "练习本变化";
+const char* const kPracticeBlackEntry = "执黑练习";
+const char* const kPracticeWhiteEntry = "执白练习";
+const char* const kRandomPracticeEntry = "随机方向练习";
+const char* const kEndPracticeEntry = "结束练习";
+
 } // namespace joseki::controllerTexts

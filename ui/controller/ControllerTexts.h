@@ -62,4 +62,15 @@ extern const char* const kPracticeReportFound;  // after that count, before the 
 extern const char* const kPracticeReportMisses; // after the misses, before the verdict of the line
 extern const char* const kPracticeNextLine;     // how to go on after the report
 
+// Entries of the background menu for the book's answers.
+extern const char* const kShowTranspositionsEntry; // option: the other places of the browsed position
+extern const char* const kGoToTranspositionEntry;  // to the next of them
+extern const char* const kTrialCheckEntry;         // option: trial play read against the book
+extern const char* const kBackToBookEntry;         // trial play ends at the book node of its position
+extern const char* const kPracticeEntry;           // the submenu of practice
+extern const char* const kPracticeBlackEntry;      // practice playing black
+extern const char* const kPracticeWhiteEntry;      // practice playing white
+extern const char* const kRandomPracticeEntry;     // practice in a random corner, orientation and colour
+extern const char* const kEndPracticeEntry;        // back to the position practice started from
+
 } // namespace joseki::controllerTexts
