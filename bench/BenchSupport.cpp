@@ -1,6 +1,7 @@
 #include "bench/BenchSupport.h"
 
 #include "bench/LibraryGenerator.h"
+#include "core/JosekiEngine.h"
 #include "library/LibraryLoader.h"
 #include "library/TextScrambler.h"
 
@@ -8,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace joseki::bench {
@@ -37,6 +40,34 @@ const std::string& benchmarkLibrary()
 {
     static const std::string text = generateLibrary(kContainerTextLength);
     return text;
+}
+
+const JosekiEngine& benchmarkEngine()
+{
+    static QuietMessages messages;
+    static const std::unique_ptr<JosekiEngine> engine = [] {
+        auto loaded = std::make_unique<JosekiEngine>(messages);
+        loadLibraryText(*loaded, benchmarkLibrary());
+        return loaded;
+    }();
+    return *engine;
+}
+
+DeepestNode deepestNode(const VariationNode* root)
+{
+    std::vector<std::pair<const VariationNode*, int>> stack{{root, 0}};
+    DeepestNode deepest{root, 0};
+    while (!stack.empty()) {
+        const auto [node, depth] = stack.back();
+        stack.pop_back();
+        if (depth > deepest.depth)
+            deepest = {node, depth};
+        for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling) {
+            if (JosekiEngine::childAt(node, child->col, child->row) == child)
+                stack.emplace_back(child, depth + 1);
+        }
+    }
+    return deepest;
 }
 
 const std::string& benchmarkExecutable()

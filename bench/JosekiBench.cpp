@@ -17,7 +17,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace joseki::bench {
@@ -78,22 +77,7 @@ struct LoadedLibrary {
 
     void findDeepest()
     {
-        std::vector<std::pair<const VariationNode*, int>> stack{{engine.root, 0}};
-        const VariationNode* deepest = engine.root;
-        int deepestDepth = 0;
-        while (!stack.empty()) {
-            auto [node, depth] = stack.back();
-            stack.pop_back();
-            if (depth > deepestDepth) {
-                deepest = node;
-                deepestDepth = depth;
-            }
-            for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling) {
-                if (JosekiEngine::childAt(node, child->col, child->row) == child)
-                    stack.push_back({child, depth + 1});
-            }
-        }
-        for (const VariationNode* node = deepest; node != engine.root; node = node->parent)
+        for (const VariationNode* node = deepestNode(engine.root).node; node != engine.root; node = node->parent)
             pathToDeepest.insert(pathToDeepest.begin(), Point{node->col, node->row});
     }
 

@@ -3,7 +3,6 @@
 // checks with that tree.
 #include "bench/BenchSupport.h"
 #include "core/JosekiEngine.h"
-#include "library/LibraryLoader.h"
 #include "tools/joseki-pack/FrequencyTree.h"
 #include "tools/joseki-pack/Linter.h"
 
@@ -12,25 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 
 namespace joseki::bench {
 namespace {
 
 const char* const kFrequencyTree = JOSEKI_SHARED_DIR "/corpus/katago_training_joseki.sgf";
-
-// The generated library read once, as the browser reads it.
-const JosekiEngine& loadedLibrary()
-{
-    static QuietMessages messages;
-    static const std::unique_ptr<JosekiEngine> engine = [] {
-        auto loaded = std::make_unique<JosekiEngine>(messages);
-        loadLibraryText(*loaded, benchmarkLibrary());
-        return loaded;
-    }();
-    return *engine;
-}
 
 std::string frequencyTreeText()
 {
@@ -40,7 +26,7 @@ std::string frequencyTreeText()
 
 void BM_LintFullSizeLibrary(benchmark::State& state)
 {
-    const JosekiEngine& engine = loadedLibrary();
+    const JosekiEngine& engine = benchmarkEngine();
     for (auto _ : state) {
         const std::vector<std::string> findings = pack::Linter(engine.root, nullptr).run();
         benchmark::DoNotOptimize(findings.data());
@@ -73,7 +59,7 @@ void BM_LintFullSizeLibraryWithFrequencies(benchmark::State& state)
         state.SkipWithError("no shared corpus beside this checkout");
         return;
     }
-    const JosekiEngine& engine = loadedLibrary();
+    const JosekiEngine& engine = benchmarkEngine();
     for (auto _ : state) {
         const std::vector<std::string> findings = pack::Linter(engine.root, &tree).run();
         benchmark::DoNotOptimize(findings.data());

@@ -141,6 +141,30 @@ void JosekiEngine::followForcedMoves()
     refreshPosition();
 }
 
+void JosekiEngine::moveTo(const VariationNode& node)
+{
+    const std::vector<const VariationNode*> line = book::pathFromRoot(node);
+    if (root == nullptr || line.front() != root)
+        return;
+    // As resetToRoot, without its refresh: only the node reached is shown.
+    cursor = root;
+    lastChoice = root;
+    pathStack[0] = root;
+    pathDepth = 1;
+    // Each step is found among the children, so the cursor stays on the
+    // engine's own nodes and a later sibling at the same point is reached too.
+    for (auto it = line.begin() + 1; it != line.end(); ++it) {
+        VariationNode* child = cursor->firstChild;
+        while (child != *it)
+            child = child->nextSibling;
+        const bool branch = cursor->hasSeveralChildren();
+        cursor = child;
+        if (branch)
+            pushChoice(child);
+    }
+    refreshPosition();
+}
+
 void JosekiEngine::refreshPosition()
 {
     if (cursor == nullptr)

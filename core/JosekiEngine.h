@@ -51,6 +51,10 @@ public:
     // Down through the only children until a node with several or none, then
     // one refresh: the moves auto-play would step through, at once.
     void followForcedMoves();
+    // Cursor to any node of the tree, with the choices recorded as stepping
+    // down to it one move at a time would record them, then one refresh.
+    // Nothing for a node of another tree.
+    void moveTo(const VariationNode& node);
     // Recomputes branch labels, candidates, the book board and the label board.
     void refreshPosition();
     // Replays the path from the root to the cursor onto the book board.

@@ -46,6 +46,12 @@ constexpr std::size_t slotOf(int s, bool swapped) { return static_cast<std::size
 
 } // namespace
 
+Stones turnStones(const Stones& stones, Orientation orientation)
+{
+    const Stones moved = symmetry::transformStones(stones, orientation.symmetry);
+    return orientation.coloursSwapped ? symmetry::swapColours(moved) : moved;
+}
+
 PositionKey::PositionKey() = default;
 
 PositionKey PositionKey::of(const Stones& stones, std::int8_t toMove)

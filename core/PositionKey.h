@@ -18,6 +18,14 @@ struct Orientation {
     friend bool operator==(const Orientation&, const Orientation&) = default;
 };
 
+// The stones turned by an orientation: what stood at p stands at its image, in the other colour when swapped.
+Stones turnStones(const Stones& stones, Orientation orientation);
+// A stone colour seen through an orientation: exchanged when it swaps colours.
+constexpr std::int8_t turnColour(std::int8_t colour, Orientation orientation)
+{
+    return orientation.coloursSwapped ? opponentOf(colour) : colour;
+}
+
 // The key of a Go position — its stones and the side to move — that does not
 // depend on the corner it is seen in or on which colour is which.
 //

@@ -4,7 +4,7 @@
 # parser on the same text, navigation, trial undo, painting, start-up of the
 # real executable to its first painted frame, the whole process of
 # joseki-pack stats on a large real-world tree against cat of it, and the
-# medians of the linter's benchmarks.
+# medians of the linter's and the position index's benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -12,7 +12,7 @@ command -v node >/dev/null || { apt-get install -y -qq nodejs npm; }
 
 build=build/bench
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target joseki-bench joseki-bench-library joseki-bench-lint joseki-browser-startup-probe joseki-pack
+cmake --build --preset bench --target joseki-bench joseki-bench-library joseki-bench-lint joseki-bench-index joseki-browser-startup-probe joseki-pack
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -39,4 +39,9 @@ bench/whole-process.sh "$build"
 # joseki-pack lint over the same library, with the shared engine-frequency tree.
 echo
 "$build"/bench/joseki-bench-lint --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=console 2>/dev/null | grep -E '^BM_.*_median'
+
+# The position index over the same library: building it, and one look-up.
+echo
+"$build"/bench/joseki-bench-index --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=console 2>/dev/null | grep -E '^BM_.*_median'

@@ -27,6 +27,9 @@ const QColor kNumberOnWhite(0, 0, 0);
 const QColor kLabelColour(243, 212, 135);
 const QColor kCandidateColour(25, 25, 255);
 const QColor kHighlightColour(230, 30, 30);
+// The book's moves on a trial or practice board: unlike the blue of the
+// candidates, the red of the highlight and the green of the band.
+const QColor kBookMarkColour(170, 40, 200);
 
 constexpr int kLastLine = kBoardSize - 1;
 constexpr std::array<int, 3> kStarLines = {3, 9, 15};
@@ -77,6 +80,7 @@ QImage BoardPainter::paintBoard(const PaintInput& input, QSize clientSize)
         return image;
     if (input.scene.trialMode != 0) {
         painter.drawTrialPosition();
+        painter.drawBookMarks();
         return image;
     }
     painter.drawBookPosition();
@@ -192,6 +196,16 @@ void BoardPainter::drawCandidateMarkers()
         if (!onBoard(p.col, p.row) || scene.labelBoard[indexOf(p.col, p.row)] != 0)
             continue;
         painter_.fillRect(centreX(p.col) - half, centreY(p.row) - half, 2 * half, 2 * half, kCandidateColour);
+    }
+}
+
+void BoardPainter::drawBookMarks()
+{
+    // The candidates' square, in the book marks' colour.
+    const int half = static_cast<int>(kCandidateHalfPerScale * layout_.layoutScale);
+    for (const Point& p : input_.scene.bookMarks) {
+        if (onBoard(p))
+            painter_.fillRect(centreX(p.col) - half, centreY(p.row) - half, 2 * half, 2 * half, kBookMarkColour);
     }
 }
 

@@ -24,7 +24,8 @@ struct PaintInput {
 
 // Draws the board area of the main window: background, wood, border, grid,
 // star points, coordinates, then the book position with its branch labels,
-// candidate squares and the keys' highlight, or the trial position. Used for one frame at a time.
+// candidate squares and the keys' highlight, or the trial (or practice)
+// position with the book's moves marked. Used for one frame at a time.
 class BoardPainter {
 public:
     // Paints a frame of clientSize from `input`: the whole client area, Format_RGB32.
@@ -44,6 +45,8 @@ private:
     void drawCandidateMarkers();
     // The frame around the candidate the keys have highlighted, if any.
     void drawHighlight();
+    // The book's moves on a trial or practice board, after its stones.
+    void drawBookMarks();
     // Draws the stone image centred on (col,row) and, when numberColour is
     // valid, the move number over it.
     void drawStone(int col, int row, std::int8_t colour, int number, const QColor& numberColour);

@@ -9,6 +9,7 @@
 #include "ui/FontWithCellHeight.h"
 #include "ui/GbkText.h"
 #include "ui/UpDownControl.h"
+#include "ui/controller/ControllerTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,6 +40,7 @@ constexpr const char* kCloseQuestion = "您确定要退出吗？";
 constexpr const char* kAcknowledgementEntry = "鸣谢●Kavo定式(&A)...";
 constexpr const char* kCopyLineEntry = "复制棋谱 (SGF)";
 constexpr const char* kCopyLineKey = "Ctrl+C";
+constexpr const char* kEscapeKey = "Esc";
 constexpr int kStartupTimerPeriodMs = 10;
 constexpr int kMinimumSpeed = 1;
 constexpr int kMaximumSpeed = 10;
@@ -367,9 +369,12 @@ void JosekiBrowserDialog::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Escape:
         // Esc ends the window without asking, but not from inside the pauses
-        // of auto-play, where the dialog keys are not interpreted.
+        // of auto-play, where the dialog keys are not interpreted; during
+        // practice it ends the practice instead.
         event->accept();
-        if (!controller_.autoPlayRunning())
+        if (controller_.practising())
+            controller_.onPracticeEnd();
+        else if (!controller_.autoPlayRunning())
             reject();
         return;
     default:
@@ -434,10 +439,42 @@ void JosekiBrowserDialog::openAcknowledgements()
 
 std::vector<BackgroundMenu::Entry> JosekiBrowserDialog::backgroundMenuEntries()
 {
-    return {
+    std::vector<BackgroundMenu::Entry> entries{
         {kAcknowledgementEntry, nullptr, [this] { openAcknowledgements(); }},
         {kCopyLineEntry, kCopyLineKey, [this] { controller_.onCopyLine(); }, true},
     };
+    for (BackgroundMenu::Entry& entry : bookEntries())
+        entries.push_back(std::move(entry));
+    return entries;
+}
+
+std::vector<BackgroundMenu::Entry> JosekiBrowserDialog::bookEntries()
+{
+    using namespace controllerTexts;
+    BrowserController& c = controller_;
+    const BookAnswers& book = c.book();
+    std::vector<BackgroundMenu::Entry> entries{{.text = kShowTranspositionsEntry,
+                                                .run = [&c] { c.onToggleTranspositions(); },
+                                                .separatorBefore = true,
+                                                .checked = book.showsTranspositions()}};
+    // The jumps are offered where they lead somewhere.
+    if (c.browsing() && book.transpositionTarget() != nullptr)
+        entries.push_back({.text = kGoToTranspositionEntry, .run = [&c] { c.onGoToTransposition(); }});
+    entries.push_back(
+        {.text = kTrialCheckEntry, .run = [&c] { c.onToggleTrialCheck(); }, .checked = book.checksTrial()});
+    if (c.display().trialMode != 0 && book.trialBookNode() != nullptr)
+        entries.push_back({.text = kBackToBookEntry, .run = [&c] { c.onBackToBook(); }});
+    const bool blackToMove = book.sideToMoveAtCursor() == kBlack;
+    entries.push_back(
+        {.text = kPracticeEntry,
+         .separatorBefore = true,
+         .enabled = c.browsing() && book.canPractise(),
+         .submenu = {{.text = kPracticeBlackEntry, .run = [&c] { c.onPractice(kBlack); }, .isDefault = blackToMove},
+                     {.text = kPracticeWhiteEntry, .run = [&c] { c.onPractice(kWhite); }, .isDefault = !blackToMove},
+                     {.text = kRandomPracticeEntry, .run = [&c] { c.onRandomPractice(); }, .separatorBefore = true}}});
+    if (c.practising())
+        entries.push_back({.text = kEndPracticeEntry, .keyHint = kEscapeKey, .run = [&c] { c.onPracticeEnd(); }});
+    return entries;
 }
 
 QMenu* JosekiBrowserDialog::createWindowMenu(QWidget* parent)

@@ -129,6 +129,9 @@ private:
     bool takeBoardKey(const QKeyEvent& event);
     // The table the background menu is built from.
     std::vector<BackgroundMenu::Entry> backgroundMenuEntries();
+    // Its entries for the book's answers: the two options, the jumps they
+    // offer, practice and its end.
+    std::vector<BackgroundMenu::Entry> bookEntries();
     void runAutoPlay();
     void finishPendingClose();
     void openAcknowledgements();

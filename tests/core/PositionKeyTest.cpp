@@ -19,17 +19,6 @@ const char* const kFight = ". . . . . .\n"
 
 Stones stonesOf(const char* diagram) { return diagram::parse(diagram); }
 
-Stones turned(const Stones& stones, Orientation orientation)
-{
-    const Stones moved = symmetry::transformStones(stones, orientation.symmetry);
-    return orientation.coloursSwapped ? symmetry::swapColours(moved) : moved;
-}
-
-std::int8_t sideAfter(std::int8_t toMove, Orientation orientation)
-{
-    return orientation.coloursSwapped ? opponentOf(toMove) : toMove;
-}
-
 std::vector<Orientation> allOrientations()
 {
     std::vector<Orientation> all;
@@ -88,7 +77,7 @@ TEST(PositionKeyTest, EveryOrientationHasTheSameCanonicalKey)
     const PositionKey original = PositionKey::of(fight, kWhite);
     std::set<std::uint64_t> hashes;
     for (const Orientation orientation : allOrientations()) {
-        const PositionKey copy = PositionKey::of(turned(fight, orientation), sideAfter(kWhite, orientation));
+        const PositionKey copy = PositionKey::of(turnStones(fight, orientation), turnColour(kWhite, orientation));
         EXPECT_EQ(copy.canonical(), original.canonical()) << orientation.symmetry << orientation.coloursSwapped;
         // hashIn is the hash of the turned copy as it stands.
         EXPECT_EQ(original.hashIn(orientation), copy.hash()) << orientation.symmetry << orientation.coloursSwapped;
@@ -102,8 +91,8 @@ TEST(PositionKeyTest, CanonicalOrientationTurnsThePositionOntoItsCanonicalForm)
     const Stones fight = stonesOf(kFight);
     const PositionKey key = PositionKey::of(fight, kBlack);
     const Orientation orientation = key.canonicalOrientation();
-    const Stones canonicalForm = turned(fight, orientation);
-    EXPECT_EQ(PositionKey::of(canonicalForm, sideAfter(kBlack, orientation)).hash(), key.canonical());
+    const Stones canonicalForm = turnStones(fight, orientation);
+    EXPECT_EQ(PositionKey::of(canonicalForm, turnColour(kBlack, orientation)).hash(), key.canonical());
 
     // A move maps with the same symmetry: the position after it, seen from
     // the canonical form, is the position after the mapped move.
@@ -114,7 +103,7 @@ TEST(PositionKeyTest, CanonicalOrientationTurnsThePositionOntoItsCanonicalForm)
     canonicalAfter[static_cast<std::size_t>(pointIndex(symmetry::transform(move, orientation.symmetry)))] =
         orientation.coloursSwapped ? kWhite : kBlack;
     EXPECT_EQ(PositionKey::of(after, kWhite).canonical(),
-              PositionKey::of(canonicalAfter, sideAfter(kWhite, orientation)).canonical());
+              PositionKey::of(canonicalAfter, turnColour(kWhite, orientation)).canonical());
 }
 
 TEST(PositionKeyTest, ColourSwapIncludesTheSideToMove)

@@ -1,16 +1,20 @@
 // The browsing controller under random command sequences over a small library
 // read through the start-up path. Commands arrive as the window would deliver
 // them (a button only while enabled, clicks, right clicks, keys and wheel
-// turns always) or, now and then, raw; auto-play pauses dispatch further random commands, nested a
+// turns always, the background menu's entries for the book's answers) or, now
+// and then, raw; auto-play pauses dispatch further random commands, nested a
 // few levels deep, on a fake clock. After each command the controller's state
-// and the controls shown must agree.
+// and the controls shown must agree, practice must leave the book where it
+// began, and trial play read against the book must say what the book says.
 #include "core/JosekiEngine.h"
+#include "core/Rules.h"
 #include "library/LibraryLoader.h"
 #include "tests/controller/FakeBrowserView.h"
 #include "tests/fuzz/SilentMessageService.h"
 #include "ui/controller/BoardInput.h"
 #include "ui/controller/BrowserController.h"
 #include "ui/controller/ControlIds.h"
+#include "ui/controller/TrialBookAdvisor.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -40,6 +44,8 @@ constexpr int kHighestSpeed = 14;
 constexpr int kTextureStates = 3;
 // Wheel turns of up to three notches either way, in angle units.
 constexpr int kWheelReach = 360;
+// Practice chooses its lines by this seed, so a finding replays.
+constexpr std::uint32_t kPracticeSeed = 20261210;
 
 // Children of the wide node: more than the 21 the engine lists.
 constexpr int kWideChildren = 23;
@@ -47,7 +53,8 @@ constexpr int kWideChildren = 23;
 // A small library with every shape the controller meets: a forced line with a
 // tenuki for auto-play, branch points, a capture, a tenuki candidate at the
 // root, broken branch information, a node with too many children, names and
-// comments.
+// comments, one position reached in two orders and lines with verdicts, a
+// trick among them.
 std::string fixtureText()
 {
     std::string wide;
@@ -61,7 +68,9 @@ std::string fixtureText()
            "(;B[jj]" +
            wide +
            ")"
-           "(;B[pp];W[qq];B[qp];W[pq];B[oq];W[qo];B[rq];W[rr];B[qr];W[rp];B[sq]))";
+           "(;B[pp];W[qq];B[qp];W[pq];B[oq];W[qo];B[rq];W[rr];B[qr];W[rp];B[sq])"
+           "(;B[cc];W[ce];B[ec](;W[ed]C[enclosed【定式】])(;W[dc]C[【骗着】cut];B[db];W[cb]C[lost【骗着】]))"
+           "(;B[ec];W[ce];B[cc]C[other order];W[bd]C[small life【变化】]))";
 }
 
 enum Command : int {
@@ -81,14 +90,23 @@ enum Command : int {
     kHelp,
     kKey,
     kWheel,
+    kToggleTranspositions,
+    kToggleTrialCheck,
+    kGoToTransposition,
+    kBackToBook,
+    kPractice,
+    kRandomPractice,
+    kPracticeEnd,
     kCommandCount
 };
 
 class Session {
 public:
     Session(FuzzedDataProvider& input, const std::string& library)
-        : input_(input), controller_(view_, view_, messages_,
-                                     [&library](JosekiEngine& engine) { joseki::loadLibraryText(engine, library); })
+        : input_(input),
+          controller_(
+              view_, view_, messages_, [&library](JosekiEngine& engine) { joseki::loadLibraryText(engine, library); },
+              kPracticeSeed)
     {
         view_.onDispatch = [this](int) { return duringPause(); };
     }
@@ -108,6 +126,11 @@ private:
     void paintTenuki()
     {
         const JosekiEngine& engine = controller_.engine();
+        // A tenuki is always a move the student may try.
+        if (controller_.practising()) {
+            tenukiEnabled_ = true;
+            return;
+        }
         if (controller_.display().trialMode != 0)
             return;
         tenukiEnabled_ = false;
@@ -132,6 +155,7 @@ private:
         const JosekiEngine& engine = controller_.engine();
         const VariationNode* cursorBefore = engine.cursor;
         const bool trialBefore = controller_.display().trialMode != 0;
+        const bool practiceBefore = controller_.practising();
         bool movesBook = false; // the command may move the book cursor in trial play
 
         switch (command) {
@@ -220,11 +244,36 @@ private:
         case kWheel:
             boardInput_.turnWheel(input_.ConsumeIntegralInRange(-kWheelReach, kWheelReach));
             break;
+        case kToggleTranspositions:
+            controller_.onToggleTranspositions();
+            break;
+        case kToggleTrialCheck:
+            controller_.onToggleTrialCheck();
+            break;
+        case kGoToTransposition:
+            controller_.onGoToTransposition();
+            break;
+        case kBackToBook:
+            controller_.onBackToBook();
+            movesBook = true; // trial play ends there
+            break;
+        case kPractice:
+            controller_.onPractice(input_.ConsumeBool() ? joseki::kBlack : joseki::kWhite);
+            break;
+        case kRandomPractice:
+            controller_.onRandomPractice();
+            break;
+        case kPracticeEnd:
+            controller_.onPracticeEnd();
+            break;
         case kCommandCount:
             break;
         }
 
         if (trialBefore && !movesBook && controller_.engine().cursor != cursorBefore)
+            __builtin_trap();
+        // Practice leaves the book where it began, whatever runs meanwhile.
+        if (practiceBefore && controller_.engine().cursor != cursorBefore)
             __builtin_trap();
         paintTenuki();
         check(nesting_ == 0);
@@ -276,10 +325,45 @@ private:
             __builtin_trap();
         if (const std::optional<joseki::Point> marked = controller_.highlightedCandidate(); marked && !onBoard(*marked))
             __builtin_trap();
+        if (controller_.practising())
+            checkPractice();
         // Inside an auto-play step the controls are refreshed only after the
         // step; after a whole command, or once stopping, they must agree.
         if (controlsSettled && !controller_.stopRequested())
             checkControls();
+    }
+
+    // The practice board is the book's own, turned; it stands over the book, not beside trial play.
+    void checkPractice() const
+    {
+        const joseki::PracticeSession& practice = controller_.book().practice();
+        if (controller_.display().trialMode != 0 || controller_.browsing())
+            __builtin_trap();
+        const std::optional<joseki::Stones> own = joseki::PositionIndex::stonesAfter(*practice.node());
+        if (!own || practice.board().board != joseki::turnStones(*own, practice.orientation()))
+            __builtin_trap();
+    }
+
+    // What the comment box says in trial play, and that every mark is a book move.
+    void checkTrialComment() const
+    {
+        const joseki::BookAnswers& book = controller_.book();
+        const joseki::TrialBoard& trial = controller_.trialBoard();
+        if (!book.checksTrial()) {
+            if (view_.commentText != "您正在试下研讨状态")
+                __builtin_trap();
+            return;
+        }
+        const joseki::TrialAdvice advice = joseki::TrialBookAdvisor(book.index()).advise(trial);
+        if (view_.commentText != advice.comment)
+            __builtin_trap();
+        const std::int8_t mover = trial.colourOfMove(trial.moveCount + 1);
+        for (const joseki::Point mark : advice.marks) {
+            joseki::Stones after = trial.position.board;
+            joseki::rules::playMove(after, mark.col, mark.row, mover);
+            if (!book.index().contains(joseki::PositionKey::of(after, joseki::opponentOf(mover))))
+                __builtin_trap();
+        }
     }
 
     // The enabled states and the caption of 1030 follow from the state alone.
@@ -287,11 +371,12 @@ private:
     {
         const JosekiEngine& engine = controller_.engine();
         const bool trial = controller_.display().trialMode != 0;
-        const bool away = !trial && engine.cursor != engine.root;
+        const bool practising = controller_.practising();
+        const bool away = !trial && !practising && engine.cursor != engine.root;
         const VariationNode* child = engine.cursor->firstChild;
-        const bool autoPlay = !trial && engine.candidateCount == 1 && child != nullptr &&
+        const bool autoPlay = !trial && !practising && engine.candidateCount == 1 && child != nullptr &&
                               child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
-        const bool trialButton = trial ? controller_.trialBoard().moveCount > 0 : engine.stoneCount > 0;
+        const bool trialButton = trial ? controller_.trialBoard().moveCount > 0 : !practising && engine.stoneCount > 0;
         const std::string caption = trial && controller_.trialBoard().moveCount > 0 ? "重新试下" : "试 下";
         if (enabled(joseki::kCollectButton) != away || enabled(joseki::kUpBranchButton) != away ||
             enabled(joseki::kAutoPlayButton) != autoPlay || enabled(joseki::kSpeedEdit) != autoPlay ||
@@ -301,7 +386,9 @@ private:
         const auto it = view_.captions.find(joseki::kTrialButton);
         if (it == view_.captions.end() || it->second != caption)
             __builtin_trap();
-        if (trial && view_.commentText != "您正在试下研讨状态")
+        if (trial)
+            checkTrialComment();
+        if (practising && view_.commentText != controller_.book().practice().comment())
             __builtin_trap();
     }
 

@@ -1,4 +1,5 @@
 #include "core/JosekiEngine.h"
+#include "core/BookReplay.h"
 #include "core/MessageService.h"
 #include "library/LibraryLoader.h"
 #include "tests/support/RecordingMessageService.h"
@@ -275,6 +276,47 @@ TEST_F(EngineTest, FollowingForcedMovesEndsWhereSingleStepsEnd)
         EXPECT_EQ(stateOf(engine), stateOf(stepped)) << start.size();
     }
     EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(EngineTest, MovingToANodeIsSteppingDownToIt)
+{
+    // Every node of the tree, reached at once and by single steps from the
+    // root, then 上分支 from there: the same cursor, choices and board.
+    load(kTree);
+    JosekiEngine stepped(messages);
+    loadLibraryText(stepped, kTree);
+    std::vector<const VariationNode*> pending{engine.root};
+    while (!pending.empty()) {
+        const VariationNode* node = pending.back();
+        pending.pop_back();
+        for (const VariationNode* child = node->firstChild; child != nullptr; child = child->nextSibling)
+            pending.push_back(child);
+        stepped.resetToRoot();
+        const std::vector<const VariationNode*> line = book::pathFromRoot(*node);
+        for (auto it = line.begin() + 1; it != line.end(); ++it)
+            stepped.stepTo((*it)->col, (*it)->row);
+        engine.moveTo(*node);
+        EXPECT_EQ(engine.cursor, node);
+        EXPECT_EQ(stateOf(engine), stateOf(stepped));
+        engine.upBranch();
+        stepped.upBranch();
+        EXPECT_EQ(stateOf(engine), stateOf(stepped));
+    }
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(EngineTest, MovingReachesASecondChildAtOnePointAndNoOtherTree)
+{
+    load("(;(;B[aa]C[first])(;B[aa]C[second]))");
+    const VariationNode* second = engine.root->firstChild->nextSibling;
+    engine.moveTo(*second);
+    EXPECT_STREQ(engine.cursor->comment, "second");
+    EXPECT_EQ(engine.pathDepth, 2);
+
+    JosekiEngine other(messages);
+    loadLibraryText(other, "(;;B[bb])");
+    other.moveTo(*engine.root->firstChild);
+    EXPECT_EQ(other.cursor, other.root);
 }
 
 TEST_F(EngineTest, NavigationBeforeLoadingDoesNothing)

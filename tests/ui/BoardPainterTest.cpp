@@ -397,6 +397,21 @@ struct SquareCase {
 
 const std::vector<SquareCase> kSquareCases = {{570, 600, 5, 3}, {600, 700, 6, 4}};
 
+// A square of `colour` from (x - h, y - h) inclusive to (x + h, y + h) exclusive, and nothing of it outside.
+void expectSquare(const QImage& image, int x, int y, int h, QRgb colour)
+{
+    for (int dy = -h; dy < h; ++dy) {
+        for (int dx = -h; dx < h; ++dx)
+            EXPECT_EQ(at(image, x + dx, y + dy), colour) << dx << "," << dy;
+    }
+    for (int d = -h; d < h; ++d) {
+        EXPECT_NE(at(image, x - h - 1, y + d), colour);
+        EXPECT_NE(at(image, x + h, y + d), colour);
+        EXPECT_NE(at(image, x + d, y - h - 1), colour);
+        EXPECT_NE(at(image, x + d, y + h), colour);
+    }
+}
+
 TEST(BoardPainter, CandidateSquaresHaveExactExtents)
 {
     for (const SquareCase& c : kSquareCases) {
@@ -408,21 +423,35 @@ TEST(BoardPainter, CandidateSquaresHaveExactExtents)
         frame.addCandidate(8, 6); // over a stone: the square covers its centre
         const QImage image = frame.paint().image;
         for (int col : {4, 8}) {
-            const int x = frame.x(col);
-            const int y = frame.y(6);
-            const int h = c.candidateHalf;
-            for (int dy = -h; dy < h; ++dy) {
-                for (int dx = -h; dx < h; ++dx)
-                    EXPECT_EQ(at(image, x + dx, y + dy), kCandidatePixel) << col << ":" << dx << "," << dy;
-            }
-            for (int d = -h; d < h; ++d) {
-                EXPECT_NE(at(image, x - h - 1, y + d), kCandidatePixel);
-                EXPECT_NE(at(image, x + h, y + d), kCandidatePixel);
-                EXPECT_NE(at(image, x + d, y - h - 1), kCandidatePixel);
-                EXPECT_NE(at(image, x + d, y + h), kCandidatePixel);
-            }
+            SCOPED_TRACE(col);
+            expectSquare(image, frame.x(col), frame.y(6), c.candidateHalf, kCandidatePixel);
         }
     }
+}
+
+TEST(BoardPainter, BookMarksOnTheTrialBoardAreCandidateSquaresInTheirOwnColour)
+{
+    for (const SquareCase& c : kSquareCases) {
+        SCOPED_TRACE(c.workArea);
+        PainterFrame frame(c.workArea, c.screen);
+        frame.trialMode = 1;
+        frame.placeTrial(8, 6, kWhite, 1);
+        const QImage unmarked = frame.paint().image;
+        frame.bookMarks = {Point{4, 6}, Point{8, 6}, kNoMovePoint}; // a tenuki has no square
+        const QImage image = frame.paint().image;
+        for (int col : {4, 8}) {
+            SCOPED_TRACE(col);
+            expectSquare(image, frame.x(col), frame.y(6), c.candidateHalf, kBookMarkPixel);
+        }
+        EXPECT_EQ(differences(unmarked, image),
+                  QRect(frame.x(4) - c.candidateHalf, frame.y(6) - c.candidateHalf,
+                        frame.x(8) - frame.x(4) + 2 * c.candidateHalf, 2 * c.candidateHalf));
+    }
+    // The book position draws no book marks.
+    PainterFrame book(570, 600);
+    const QImage plain = book.paint().image;
+    book.bookMarks = {Point{4, 6}};
+    EXPECT_EQ(differences(plain, book.paint().image), std::nullopt);
 }
 
 // One line of pixels through a point: 'H' where the highlight colour is, '.' elsewhere.

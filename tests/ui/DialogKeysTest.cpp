@@ -264,7 +264,8 @@ TEST_F(DialogKeysTest, TheBackgroundMenuHoldsTheAcknowledgementThenTheCopy)
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             entries.append(action);
-    ASSERT_EQ(entries.size(), 2);
+    // The entries of the book's answers follow them.
+    ASSERT_GE(entries.size(), 2);
     EXPECT_EQ(qStringToGbk(entries[0]->text()), "鸣谢●Kavo定式(&A)...");
     EXPECT_EQ(qStringToGbk(entries[1]->text()), "复制棋谱 (SGF)\tCtrl+C");
     entries[1]->trigger();

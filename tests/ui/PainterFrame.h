@@ -16,6 +16,7 @@
 #include <QImage>
 
 #include <optional>
+#include <vector>
 
 namespace joseki::test::painting {
 
@@ -39,6 +40,7 @@ inline const QRgb kCoordinatePixel = qRgb(40, 40, 182);
 inline const QRgb kBookOnBlackPixel = qRgb(255, 10, 0);
 inline const QRgb kTrialOnBlackPixel = qRgb(250, 250, 255);
 inline const QRgb kHighlightPixel = qRgb(230, 30, 30);
+inline const QRgb kBookMarkPixel = qRgb(170, 40, 200);
 
 inline bool resourcesPresent()
 {
@@ -68,6 +70,7 @@ public:
     {
         const DisplayState display{0, moveNumberMode, showCoordinates, boardTexture, trialMode, highlightedCandidate};
         Painted painted{QImage(), makeBoardScene(engine, trial, display)};
+        painted.scene.bookMarks = bookMarks;
         const PaintInput input{painted.scene, layout, numberFont, coordinateFont};
         painted.image = BoardPainter::paintBoard(input, QSize(layout.expectedWindowWidth, layout.expectedWindowHeight));
         return painted;
@@ -103,6 +106,7 @@ public:
     int boardTexture = 0;
     int trialMode = 0;
     int highlightedCandidate = -1;
+    std::vector<Point> bookMarks; // as the book's answers put them into the scene
 };
 
 inline QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }

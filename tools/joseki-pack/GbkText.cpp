@@ -1,5 +1,6 @@
 #include "GbkText.h"
 
+#include "core/GbkCharacter.h"
 #include "library/CharsetConverter.h"
 
 namespace joseki::pack {
@@ -9,8 +10,6 @@ namespace {
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD"; // U+FFFD
 constexpr char kUtf8[] = "UTF-8";
 constexpr char kGbk[] = "GBK";
-constexpr unsigned char kFirstLeadByte = 0x81;
-constexpr unsigned char kLastLeadByte = 0xFE;
 
 std::string escapeLineBreaks(const std::string& text)
 {
@@ -46,12 +45,6 @@ std::string GbkText::utf8ToGbk(std::string_view utf8, std::size_t& replaced, std
     return converter.convert(utf8, "?", replaced, &firstReplaced);
 }
 
-std::size_t GbkText::characterLength(std::string_view text, std::size_t i)
-{
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    if (lead >= kFirstLeadByte && lead <= kLastLeadByte && i + 1 < text.size())
-        return 2;
-    return 1;
-}
+std::size_t GbkText::characterLength(std::string_view text, std::size_t i) { return gbk::characterLength(text, i); }
 
 } // namespace joseki::pack

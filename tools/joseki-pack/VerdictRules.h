@@ -1,16 +1,18 @@
 #pragma once
 
-#include <cstdint>
+#include "core/BookVerdict.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace joseki::pack {
 
-// The four verdicts a line of the library ends with.
-enum class Verdict : std::uint8_t { None, Joseki, Variation, Trick, Mistake };
+// The verdicts a line of the library ends with, as the browser reads them.
+using Verdict = BookVerdict;
 
-// The rules of the verdict markers 【定式】, 【变化】, 【骗着】 and 【失着】.
+// The rules of the verdict markers 【定式】, 【变化】, 【骗着】 and 【失着】,
+// on the browser's own reading of them (core/BookVerdict.h).
 //
 // Every leaf's comment ends with exactly one marker. Only leaves carry
 // 【定式】 and 【变化】. The comment of a trick or mistake move opens with
@@ -19,12 +21,11 @@ enum class Verdict : std::uint8_t { None, Joseki, Variation, Trick, Mistake };
 // through a trick or a mistake is not 定式 or 变化.
 namespace verdicts {
 
-// The marker of a verdict in GBK ("【定式】"); empty for None.
-std::string_view markerOf(Verdict verdict);
-// The marker a GBK comment ends with, blanks after it aside; None when it ends with none.
-Verdict endingOf(std::string_view comment);
-// The marker a GBK comment opens with, at its very start; None when it opens with none.
-Verdict openingOf(std::string_view comment);
+// markerOf, endingOf and openingOf as the browser reads them.
+using bookVerdict::endingOf;
+using bookVerdict::markerOf;
+using bookVerdict::openingOf;
+
 // True when the GBK comment holds nothing but blanks.
 bool isBlank(std::string_view comment);
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace joseki {
 
@@ -29,6 +30,9 @@ struct BoardScene {
     std::optional<bool> tenukiEnabled;
     // The candidate the keys have highlighted, marked only while they use it.
     std::optional<Point> highlight;
+    // On a trial or practice board: the book's moves from here, marked in a
+    // colour of their own so they are not taken for browsing candidates.
+    std::vector<Point> bookMarks;
 };
 
 // The scene for the state as it stands; a texture outside 0..2 becomes 0.

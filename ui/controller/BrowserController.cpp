@@ -2,6 +2,7 @@
 
 #include "core/BookReplay.h"
 #include "core/MessageService.h"
+#include "ui/controller/BookNotes.h"
 #include "ui/controller/ControllerTexts.h"
 
 #include <algorithm>
@@ -20,7 +21,6 @@ using controllerTexts::kTrialAgainCaption;
 using controllerTexts::kTrialCaption;
 using controllerTexts::kTrialNotice;
 constexpr int kDefaultMoveNumberMode = 5;
-constexpr const char* kNameSeparator = "\r\n";
 
 constexpr int kDefaultSpeed = 5;
 constexpr int kMinSpeed = 1;
@@ -50,8 +50,10 @@ std::int64_t tickDistance(std::uint32_t now, std::uint32_t start)
 
 } // namespace
 
-BrowserController::BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load)
-    : engine_(messages), view_(view), pump_(pump), messages_(messages), load_(std::move(load))
+BrowserController::BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load,
+                                     std::uint32_t randomSeed)
+    : engine_(messages), view_(view), pump_(pump), messages_(messages), load_(std::move(load)),
+      book_(engine_, trialBoard_, randomSeed)
 {
     // The template creates 脱 先 enabled and every other button disabled.
     controlEnabled_[slotOf(kTenukiButton)] = true;
@@ -65,7 +67,18 @@ void BrowserController::initialise()
 
 bool BrowserController::acceptsCommands() const { return loaded_ && !stopRequested_; }
 
-bool BrowserController::canMoveCursor() const { return acceptsCommands() && engine_.cursor != nullptr; }
+bool BrowserController::canMoveCursor() const
+{
+    return acceptsCommands() && engine_.cursor != nullptr && !book_.practising();
+}
+
+void BrowserController::endAutoPlay()
+{
+    // A running auto-play would go on stepping the book behind the board, and
+    // coming back would then show a later position: it ends after its pause.
+    if (autoPlayRunning())
+        autoPlayEnding_ = true;
+}
 
 void BrowserController::onCollectStones()
 {
@@ -85,6 +98,11 @@ void BrowserController::onUpBranch()
 
 void BrowserController::onTenuki()
 {
+    if (acceptsCommands() && book_.practising()) {
+        book_.practiseMove(kNoMovePoint);
+        refreshControls();
+        return;
+    }
     if (!canMoveCursor())
         return;
     engine_.stepTo(kNoMove, kNoMove);
@@ -106,11 +124,7 @@ void BrowserController::onTrialStart()
     // Trial play starts from the book position at the cursor, so it needs one.
     if (!canMoveCursor())
         return;
-    // A running auto-play would go on stepping the book behind the trial, and
-    // ending the trial would then show a later position: it ends after its
-    // current pause.
-    if (autoPlayRunning())
-        autoPlayEnding_ = true;
+    endAutoPlay();
     display_.trialMode = 1;
     trialStart_ = engine_.cursor;
     trialBoard_.startBoard = engine_.book.board;
@@ -140,6 +154,13 @@ void BrowserController::choosePoint(int col, int row)
 {
     if (!acceptsCommands())
         return;
+    if (book_.practising()) {
+        if (onBoard(col, row)) {
+            book_.practiseMove(Point{col, row});
+            refreshControls();
+        }
+        return;
+    }
     if (display_.trialMode != 0) {
         if (!onBoard(col, row) || trialBoard_.position.at(col, row) != kEmpty)
             return;
@@ -162,7 +183,8 @@ void BrowserController::choosePoint(int col, int row)
 
 void BrowserController::onBack()
 {
-    if (!acceptsCommands())
+    // Practice takes no move back.
+    if (!acceptsCommands() || book_.practising())
         return;
     if (display_.trialMode != 0) {
         trialBoard_.undo();
@@ -217,6 +239,7 @@ void BrowserController::completeStartup()
     // `loaded` false and do nothing.
     if (load_)
         load_(engine_);
+    book_.indexBook();
     loaded_ = true;
     if (stopRequested_)
         return;
@@ -230,17 +253,21 @@ void BrowserController::refreshControls()
     if (stopRequested_)
         return;
     const bool trial = display_.trialMode != 0;
-    if (trial)
-        view_.setCommentText(kTrialNotice);
+    const bool practising = book_.practising();
+    if (practising)
+        view_.setCommentText(book_.practice().comment());
+    else if (trial)
+        view_.setCommentText(book_.readTrial().value_or(kTrialNotice));
     else
         showNodeText();
 
     // The highlight belongs to the candidates it was counted over.
-    if (trial || engine_.cursor != highlightNode_)
+    if (trial || practising || engine_.cursor != highlightNode_)
         display_.highlightedCandidate = -1;
     view_.invalidateBoard();
 
-    const bool awayFromRoot = !trial && engine_.cursor != nullptr && engine_.cursor != engine_.root;
+    // Practice covers the book as trial play does.
+    const bool awayFromRoot = !trial && !practising && engine_.cursor != nullptr && engine_.cursor != engine_.root;
     enable(kCollectButton, awayFromRoot);
     enable(kUpBranchButton, awayFromRoot);
 
@@ -255,7 +282,7 @@ void BrowserController::refreshControls()
         enable(kTrialButton, hasTrialMoves);
     } else {
         view_.setControlCaption(kTrialButton, kTrialCaption);
-        enable(kTrialButton, engine_.cursor != nullptr && engine_.stoneCount > 0);
+        enable(kTrialButton, !practising && engine_.cursor != nullptr && engine_.stoneCount > 0);
     }
     enable(kTrialEndButton, trial);
 }
@@ -273,7 +300,8 @@ bool BrowserController::controlEnabled(int controlId) const
 
 BoardScene BrowserController::beginPaint()
 {
-    const BoardScene scene = makeBoardScene(engine_, trialBoard_, display_);
+    BoardScene scene = makeBoardScene(engine_, trialBoard_, display_);
+    book_.decorate(scene);
     display_.boardTexture = scene.boardTexture;
     if (scene.tenukiEnabled.has_value())
         enable(kTenukiButton, *scene.tenukiEnabled);
@@ -285,13 +313,9 @@ void BrowserController::showNodeText()
     const VariationNode* node = engine_.cursor;
     if (node == nullptr || stopRequested_)
         return;
-    std::string text;
-    if (node->comment)
-        text += node->comment;
-    if (node->name) {
-        text += kNameSeparator;
-        text += node->name;
-    }
+    std::string text = bookNotes::nodeText(*node);
+    if (const std::optional<std::string> lines = book_.transpositionLines())
+        text += (text.empty() ? "" : bookNotes::kLineBreak) + *lines;
     // A node without text leaves the previous text in the box.
     if (!text.empty())
         view_.setCommentText(text);
@@ -300,7 +324,7 @@ void BrowserController::showNodeText()
 bool BrowserController::autoPlayGroupEnabled() const
 {
     // The next two moves must both be forced: one child, which has one child.
-    if (display_.trialMode != 0 || engine_.cursor == nullptr || engine_.candidateCount != 1)
+    if (display_.trialMode != 0 || book_.practising() || engine_.cursor == nullptr || engine_.candidateCount != 1)
         return false;
     const VariationNode* child = engine_.cursor->firstChild;
     return child != nullptr && child->firstChild != nullptr && child->firstChild->nextSibling == nullptr;
@@ -373,7 +397,10 @@ void BrowserController::requestStop() { stopRequested_ = true; }
 
 // --- keys, wheel and the background menu ---
 
-bool BrowserController::browsing() const { return display_.trialMode == 0 && engine_.cursor != nullptr; }
+bool BrowserController::browsing() const
+{
+    return display_.trialMode == 0 && !book_.practising() && engine_.cursor != nullptr;
+}
 
 std::optional<Point> BrowserController::labelledCandidate(char letter) const
 {
@@ -500,6 +527,62 @@ BrowsedLine BrowserController::browsedLine() const
         line.trialMoves.push_back({trialBoard_.colourOfMove(k) == kBlack ? 'B' : 'W', Point{move.col, move.row}});
     }
     return line;
+}
+
+// --- the book's answers ---
+
+void BrowserController::onToggleTranspositions() { toggleBookOption(&BookAnswers::toggleTranspositions); }
+
+void BrowserController::onToggleTrialCheck() { toggleBookOption(&BookAnswers::toggleTrialCheck); }
+
+void BrowserController::toggleBookOption(void (BookAnswers::*toggle)())
+{
+    if (!acceptsCommands())
+        return;
+    (book_.*toggle)();
+    refreshControls();
+}
+
+void BrowserController::onGoToTransposition()
+{
+    if (!canMoveCursor() || !browsing())
+        return;
+    if (const VariationNode* target = book_.transpositionTarget()) {
+        engine_.moveTo(*target);
+        refreshControls();
+    }
+}
+
+void BrowserController::onBackToBook()
+{
+    const VariationNode* node = book_.trialBookNode();
+    if (!canMoveCursor() || display_.trialMode == 0 || node == nullptr)
+        return;
+    display_.trialMode = 0;
+    trialBoard_.restart();
+    engine_.moveTo(*node);
+    refreshControls();
+}
+
+void BrowserController::onPractice(std::int8_t student) { startPractice(student); }
+
+void BrowserController::onRandomPractice() { startPractice(std::nullopt); }
+
+void BrowserController::startPractice(std::optional<std::int8_t> student)
+{
+    if (!canMoveCursor() || !browsing() || !book_.startPractice(student))
+        return;
+    endAutoPlay();
+    refreshControls();
+}
+
+void BrowserController::onPracticeEnd()
+{
+    if (!acceptsCommands() || !book_.practising())
+        return;
+    // The cursor never moved: the board is the position practice started from again.
+    book_.endPractice();
+    refreshControls();
 }
 
 int BrowserController::autoPlayPause(int speed)

@@ -4,14 +4,17 @@
 #include "core/JosekiEngine.h"
 #include "core/TrialBoard.h"
 #include "ui/controller/BoardScene.h"
+#include "ui/controller/BookAnswers.h"
 #include "ui/controller/BrowserView.h"
 #include "ui/controller/ControlIds.h"
 #include "ui/controller/DisplayState.h"
 #include "ui/controller/MessagePump.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace joseki {
@@ -28,7 +31,9 @@ public:
     // container loader on its own executable; tests pass a fixture).
     using LibraryLoad = std::function<void(JosekiEngine&)>;
 
-    BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load);
+    // `randomSeed` starts the random choices of practice (tests fix it).
+    BrowserController(BrowserView& view, MessagePump& pump, MessageService& messages, LibraryLoad load,
+                      std::uint32_t randomSeed = std::random_device{}());
 
     // Dialog initialisation: speed 5, members written to the controls.
     void initialise();
@@ -59,6 +64,15 @@ public:
     void onCycleTexture();           // as a click on 棋盘纹
     void onCopyLine();               // the line the board shows to the clipboard as standard SGF
 
+    // --- the book's answers: options and entries of the background menu, Esc in practice ---
+    void onToggleTranspositions();        // 显示同形变化
+    void onToggleTrialCheck();            // 试下时对照定式
+    void onGoToTransposition();           // 转到同形变化: the next place of the browsed position
+    void onBackToBook();                  // 回到定式: trial play ends at the book node of its position
+    void onPractice(std::int8_t student); // 练习本变化, the student playing black or white
+    void onRandomPractice();              // 随机方向练习
+    void onPracticeEnd();                 // Esc or the menu: back to the position practice started from
+
     // First tick of timer 1: welcome text, move-number choice, load, refresh.
     void completeStartup();
 
@@ -67,7 +81,8 @@ public:
     // A frame of the board is about to be drawn: the scene to draw. A texture
     // outside 0..2 is reset to 0, and a book position sets the tenuki button.
     BoardScene beginPaint();
-    // Puts the cursor node's comment and name into the comment box.
+    // Puts the cursor node's comment and name into the comment box, with the
+    // other places of its position when 显示同形变化 is on.
     void showNodeText();
     // Waits while dispatching window messages (auto-play pauses).
     void waitWithMessages(int ms);
@@ -100,8 +115,11 @@ public:
     BrowsedLine browsedLine() const;
     // The control as the controller last set it; the template's state before.
     bool controlEnabled(int controlId) const;
-    // The book is shown and has a cursor.
+    // The book is shown and has a cursor (no trial play, no practice).
     bool browsing() const;
+    // The book's answers: the options, the index, practice.
+    const BookAnswers& book() const { return book_; }
+    bool practising() const { return book_.practising(); }
     // The first candidate on the board whose label is the letter, either case.
     std::optional<Point> labelledCandidate(char letter) const;
     // The highlighted candidate, while the highlight belongs to the cursor.
@@ -116,8 +134,15 @@ private:
     void enable(int controlId, bool enabled);
     // Loaded and not stopping: commands may act.
     bool acceptsCommands() const;
-    // acceptsCommands, and the load gave a tree, so the cursor can move.
+    // acceptsCommands, the load gave a tree and no practice covers the book, so the cursor can move.
     bool canMoveCursor() const;
+    // A running auto-play ends after its pause: trial play or practice has begun.
+    void endAutoPlay();
+    // Switches one option of the book's answers, then refreshes.
+    void toggleBookOption(void (BookAnswers::*toggle)());
+    // Practice from the browsed position, when it can begin: the student on
+    // that colour, or in a random orientation.
+    void startPractice(std::optional<std::int8_t> student);
 
     JosekiEngine engine_;
     TrialBoard trialBoard_;
@@ -137,6 +162,7 @@ private:
     const VariationNode* trialStart_ = nullptr;
     // The node whose candidates the highlight counts.
     const VariationNode* highlightNode_ = nullptr;
+    BookAnswers book_;
 };
 
 } // namespace joseki
