@@ -1,6 +1,7 @@
 #include "ui/BoardKeys.h"
 
 #include "ui/GbkText.h"
+#include "ui/UiTexts.h"
 #include "ui/controller/ControlIds.h"
 
 #include <QKeyEvent>
@@ -47,10 +48,10 @@ struct KeyName {
 };
 
 constexpr std::array<KeyName, 17> kKeyNames{{
-    {K::Left, "←"},
-    {K::Right, "→"},
-    {K::Down, "↓"},
-    {K::Up, "↑"},
+    {K::Left, uiTexts::kKeyLeft},
+    {K::Right, uiTexts::kKeyRight},
+    {K::Down, uiTexts::kKeyDown},
+    {K::Up, uiTexts::kKeyUp},
     {K::PageUp, "PageUp"},
     {K::Home, "Home"},
     {K::End, "End"},
@@ -73,28 +74,23 @@ struct CommandText {
 
 // What each command does, for tooltips that list several.
 constexpr std::array<CommandText, 16> kCommandTexts{{
-    {B::Back, "后退一手（试下时悔一手）"},
-    {B::Forward, "前进一手（只有一种下法时，或走到高亮的候选点）"},
-    {B::HighlightNext, "依次高亮候选点"},
-    {B::UpBranch, "上分支"},
-    {B::CollectStones, "收子"},
-    {B::ToBranchPoint, "一直走到下一个分支点"},
-    {B::StepToLabel, "走到该字母标出的候选点"},
-    {B::Tenuki, "脱先"},
-    {B::AutoPlay, "自动进行"},
-    {B::Trial, "试下 / 重新试下"},
-    {B::TrialEnd, "试下结束"},
-    {B::FewerNumbers, "少显示手数"},
-    {B::MoreNumbers, "多显示手数"},
-    {B::Coordinates, "坐标"},
-    {B::Texture, "棋盘纹"},
-    {B::CopyLine, "复制棋谱 (SGF)"},
+    {B::Back, uiTexts::kBackText},
+    {B::Forward, uiTexts::kForwardText},
+    {B::HighlightNext, uiTexts::kHighlightNextText},
+    {B::UpBranch, uiTexts::kUpBranchText},
+    {B::CollectStones, uiTexts::kCollectStonesText},
+    {B::ToBranchPoint, uiTexts::kToBranchPointText},
+    {B::StepToLabel, uiTexts::kStepToLabelText},
+    {B::Tenuki, uiTexts::kTenukiText},
+    {B::AutoPlay, uiTexts::kAutoPlayText},
+    {B::Trial, uiTexts::kTrialText},
+    {B::TrialEnd, uiTexts::kTrialEndText},
+    {B::FewerNumbers, uiTexts::kFewerNumbersText},
+    {B::MoreNumbers, uiTexts::kMoreNumbersText},
+    {B::Coordinates, uiTexts::kCoordinatesText},
+    {B::Texture, uiTexts::kTextureText},
+    {B::CopyLine, uiTexts::kCopyLineText},
 }};
-
-constexpr const char* kKeysPrefix = "快捷键：";
-constexpr const char* kKeySeparator = " 或 ";
-constexpr const char* kEntrySeparator = "，";
-constexpr const char* kWheelLine = "鼠标滚轮（在棋盘上）：向上后退，向下前进（只有一种下法时）";
 
 QString nameOf(BoardKey key)
 {
@@ -176,7 +172,7 @@ QString BoardKeys::keysOf(BrowserCommand command)
         if (binding.command == command)
             names.append(nameOf(binding.key));
     }
-    return names.join(gbkToQString(kKeySeparator));
+    return names.join(gbkToQString(uiTexts::kKeySeparator));
 }
 
 QString BoardKeys::controlToolTip(int controlId)
@@ -186,11 +182,11 @@ QString BoardKeys::controlToolTip(int controlId)
     if (commands.isEmpty())
         return {};
     if (commands.size() == 1)
-        return gbkToQString(kKeysPrefix) + keysOf(commands.first());
+        return gbkToQString(uiTexts::kKeysPrefix) + keysOf(commands.first());
     QStringList entries;
     for (const BrowserCommand command : commands)
         entries.append(keysOf(command) + QLatin1Char(' ') + textOf(command));
-    return gbkToQString(kKeysPrefix) + entries.join(gbkToQString(kEntrySeparator));
+    return gbkToQString(uiTexts::kKeysPrefix) + entries.join(gbkToQString(uiTexts::kEntrySeparator));
 }
 
 QString BoardKeys::boardToolTip()
@@ -198,7 +194,7 @@ QString BoardKeys::boardToolTip()
     QStringList lines;
     for (const BrowserCommand command : commandsWhere(isBoardCommandControl))
         lines.append(keysOf(command) + QStringLiteral("  ") + textOf(command));
-    lines.append(gbkToQString(kWheelLine));
+    lines.append(gbkToQString(uiTexts::kWheelLine));
     return lines.join(QLatin1Char('\n'));
 }
 

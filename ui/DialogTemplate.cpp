@@ -2,6 +2,7 @@
 
 #include "ui/GbkText.h"
 #include "ui/TriStateButton.h"
+#include "ui/UiTexts.h"
 #include "ui/UpDownControl.h"
 #include "ui/controller/ControlIds.h"
 #include "ui/controller/LayoutMath.h"
@@ -27,34 +28,33 @@ using K = ControlKind;
 // Dialog units: x, y, width, height. Hidden controls are also disabled.
 constexpr std::array<ControlTemplate, 23> kControls{{
     {kCommentBox, K::CommentEdit, "", 347, 17, 120, 117, true, true},
-    {kHintLine, K::SunkenText, "鼠标左键在棋盘选点,右键回退", 347, 144, 119, 11, true, true},
-    {kAboutButton, K::PushButton, "关 于", 347, 337, 38, 15, false, false},
-    {kHelpButton, K::PushButton, "帮 助", 452, 16, 38, 15, false, false},
+    {kHintLine, K::SunkenText, uiTexts::kHintCaption, 347, 144, 119, 11, true, true},
+    {kAboutButton, K::PushButton, uiTexts::kAboutCaption, 347, 337, 38, 15, false, false},
+    {kHelpButton, K::PushButton, uiTexts::kHelpCaption, 452, 16, 38, 15, false, false},
     {kInfoPanel, K::SunkenPanel, "", 347, 220, 121, 50, true, true},
     {kPicture, K::Picture, "", 348, 276, 120, 71, true, true},
-    {kCollectButton, K::PushButton, "收 子", 347, 181, 30, 15, true, false},
-    {kUpBranchButton, K::PushButton, "上分支", 385, 181, 30, 15, true, false},
+    {kCollectButton, K::PushButton, uiTexts::kCollectCaption, 347, 181, 30, 15, true, false},
+    {kUpBranchButton, K::PushButton, uiTexts::kUpBranchCaption, 385, 181, 30, 15, true, false},
     {kBackButton, K::FlatButton, "<", 463, 198, 18, 14, false, false},
     {kNextButton, K::FlatButton, ">", 487, 198, 18, 14, false, false},
-    {kAutoPlayButton, K::PushButton, "自动进行", 424, 181, 46, 15, true, false},
-    {kTenukiButton, K::PushButton, "脱 先", 234, 3, 38, 15, true, true},
+    {kAutoPlayButton, K::PushButton, uiTexts::kAutoPlayCaption, 424, 181, 46, 15, true, false},
+    {kTenukiButton, K::PushButton, uiTexts::kTenukiCaption, 234, 3, 38, 15, true, true},
     {kSpeedEdit, K::SpeedEdit, "", 474, 181, 13, 12, true, true},
     {kSpeedSpin, K::UpDown, "", 487, 180, 7, 15, true, true},
-    {kMoveNumberLabel, K::PlainText, "手数", 349, 166, 17, 8, true, true},
+    {kMoveNumberLabel, K::PlainText, uiTexts::kMoveNumberCaption, 349, 166, 17, 8, true, true},
     {kMoveNumberCombo, K::DropDownList, "", 368, 163, 45, 69, true, true},
-    {kWebsiteStrip, K::PlainText, " 围棋网站", 7, 339, 318, 12, true, true},
-    {kTrialButton, K::PushButton, "试 下", 348, 200, 44, 15, true, false},
-    {kTrialRestartButton, K::PushButton, "重新试下", 470, 224, 44, 15, false, false},
-    {kTrialEndButton, K::PushButton, "试下结束", 400, 200, 44, 15, true, false},
-    {kCoordinatesCheck, K::CheckBox, "坐标", 422, 164, 30, 10, true, true},
-    {kTextureButton, K::TriStateButton, "棋盘纹", 455, 161, 35, 15, true, true},
-    {kAcknowledgeButton, K::PushButton, "鸣 谢", 406, 337, 38, 15, false, false},
+    {kWebsiteStrip, K::PlainText, uiTexts::kWebsiteCaption, 7, 339, 318, 12, true, true},
+    {kTrialButton, K::PushButton, uiTexts::kTrialCaption, 348, 200, 44, 15, true, false},
+    {kTrialRestartButton, K::PushButton, uiTexts::kTrialRestartCaption, 470, 224, 44, 15, false, false},
+    {kTrialEndButton, K::PushButton, uiTexts::kTrialEndCaption, 400, 200, 44, 15, true, false},
+    {kCoordinatesCheck, K::CheckBox, uiTexts::kCoordinatesCaption, 422, 164, 30, 10, true, true},
+    {kTextureButton, K::TriStateButton, uiTexts::kTextureCaption, 455, 161, 35, 15, true, true},
+    {kAcknowledgeButton, K::PushButton, uiTexts::kAcknowledgeCaption, 406, 337, 38, 15, false, false},
 }};
 
-constexpr const char* kCaption = "Kavo围棋定式大全 4.1 版    \t\t网上对弈，现学现用，如虎添翼";
-
-constexpr std::array<const char*, 6> kMoveNumberEntries{"不显示",  "最后1手",  "最后2手",
-                                                        "最后5手", "最后10手", "显示全部"};
+constexpr std::array<const char*, 6> kMoveNumberEntries{uiTexts::kNoMoveNumbers,      uiTexts::kLastMoveNumber,
+                                                        uiTexts::kLastTwoMoveNumbers, uiTexts::kLastFiveMoveNumbers,
+                                                        uiTexts::kLastTenMoveNumbers, uiTexts::kAllMoveNumbers};
 
 constexpr const char* kControlIdProperty = "controlId";
 
@@ -204,7 +204,7 @@ constexpr int kClosedListHeightUnits = 13;
 
 std::span<const ControlTemplate> DialogTemplate::controls() { return kControls; }
 
-std::string DialogTemplate::caption() { return kCaption; }
+std::string DialogTemplate::caption() { return uiTexts::kDialogCaption; }
 
 QFont DialogTemplate::font()
 {

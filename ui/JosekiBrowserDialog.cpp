@@ -8,6 +8,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/FontWithCellHeight.h"
 #include "ui/GbkText.h"
+#include "ui/UiTexts.h"
 #include "ui/UpDownControl.h"
 #include "ui/controller/ControllerTexts.h"
 
@@ -36,9 +37,6 @@ namespace joseki {
 
 namespace {
 
-constexpr const char* kCloseQuestion = "您确定要退出吗？";
-constexpr const char* kAcknowledgementEntry = "鸣谢●Kavo定式(&A)...";
-constexpr const char* kCopyLineEntry = "复制棋谱 (SGF)";
 constexpr const char* kCopyLineKey = "Ctrl+C";
 constexpr const char* kEscapeKey = "Esc";
 constexpr int kStartupTimerPeriodMs = 10;
@@ -253,7 +251,7 @@ void JosekiBrowserDialog::showEvent(QShowEvent* event)
     if (HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(systemMenu, MF_STRING, kAcknowledgementCommand,
-                    reinterpret_cast<LPCWSTR>(gbkToQString(kAcknowledgementEntry).utf16()));
+                    reinterpret_cast<LPCWSTR>(gbkToQString(uiTexts::kAcknowledgementEntry).utf16()));
     }
 #endif
     if (hooks_.showSplash)
@@ -387,7 +385,7 @@ void JosekiBrowserDialog::keyPressEvent(QKeyEvent* event)
 
 bool JosekiBrowserDialog::confirmClose()
 {
-    const int answer = messages_.showMessageBox(kCloseQuestion, mb::kYesNo | mb::kIconQuestion | mb::kTopMost);
+    const int answer = messages_.showMessageBox(uiTexts::kCloseQuestion, mb::kYesNo | mb::kIconQuestion | mb::kTopMost);
     return answer == mb::kIdYes;
 }
 
@@ -440,8 +438,8 @@ void JosekiBrowserDialog::openAcknowledgements()
 std::vector<BackgroundMenu::Entry> JosekiBrowserDialog::backgroundMenuEntries()
 {
     std::vector<BackgroundMenu::Entry> entries{
-        {kAcknowledgementEntry, nullptr, [this] { openAcknowledgements(); }},
-        {kCopyLineEntry, kCopyLineKey, [this] { controller_.onCopyLine(); }, true},
+        {uiTexts::kAcknowledgementEntry, nullptr, [this] { openAcknowledgements(); }},
+        {uiTexts::kCopyLineText, kCopyLineKey, [this] { controller_.onCopyLine(); }, true},
     };
     for (BackgroundMenu::Entry& entry : bookEntries())
         entries.push_back(std::move(entry));

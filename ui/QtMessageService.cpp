@@ -1,6 +1,7 @@
 #include "ui/QtMessageService.h"
 
 #include "ui/GbkText.h"
+#include "ui/UiTexts.h"
 
 #include <QAbstractButton>
 
@@ -13,8 +14,6 @@
 namespace joseki {
 
 namespace {
-
-constexpr const char* kCaption = "Kavo围棋定式 4.1 版";
 
 // Parts of the platform's box flags.
 constexpr unsigned kButtonMask = 0x0000000Fu;
@@ -36,18 +35,18 @@ struct ButtonText {
     const char* text;
 };
 constexpr std::array<ButtonText, 7> kButtonTexts{{
-    {QMessageBox::Ok, "确定"},
-    {QMessageBox::Cancel, "取消"},
-    {QMessageBox::Yes, "是(&Y)"},
-    {QMessageBox::No, "否(&N)"},
-    {QMessageBox::Abort, "中止(&A)"},
-    {QMessageBox::Retry, "重试(&R)"},
-    {QMessageBox::Ignore, "忽略(&I)"},
+    {QMessageBox::Ok, uiTexts::kOkButton},
+    {QMessageBox::Cancel, uiTexts::kCancelButton},
+    {QMessageBox::Yes, uiTexts::kYesButton},
+    {QMessageBox::No, uiTexts::kNoButton},
+    {QMessageBox::Abort, uiTexts::kAbortButton},
+    {QMessageBox::Retry, uiTexts::kRetryButton},
+    {QMessageBox::Ignore, uiTexts::kIgnoreButton},
 }};
 
 } // namespace
 
-QString QtMessageService::caption() { return gbkToQString(kCaption); }
+QString QtMessageService::caption() { return gbkToQString(uiTexts::kMessageCaption); }
 
 unsigned QtMessageService::effectiveFlags(unsigned flags)
 {

@@ -2,6 +2,7 @@
 
 #include "ui/DialogTemplate.h"
 #include "ui/GbkText.h"
+#include "ui/UiTexts.h"
 #include "ui/controller/LayoutMath.h"
 
 #include <QLabel>
@@ -32,18 +33,6 @@ constexpr UnitRect kThanksRect{12, 44, 263, 115};
 
 constexpr const char* kIconPath = ":/res/128.png";
 
-constexpr const char* kCaption = "鸣谢 Kavo定式";
-constexpr const char* kProductLine = "Kavo定式详解4 ";
-constexpr const char* kCreditLine = "围棋爱好者编写，供棋友学习定式";
-constexpr const char* kOkCaption = "确定";
-// The text starts with its first line feed, so the thanks begin on the
-// panel's second line.
-constexpr const char* kThanks = "\n"
-                                "感谢历代棋手：他们的对局与讲解让这些定式广为流传。\n"
-                                "感谢试用本程序并指出错误的朋友们。\n"
-                                "感谢来信提出建议的用户，你们的意见使本程序不断完善。\n"
-                                "愿大家在棋盘上有所收获，棋艺日进！";
-
 void place(QWidget* widget, const UnitRect& units)
 {
     const Rect rect = dialogUnitRect(units.x, units.y, units.width, units.height);
@@ -68,7 +57,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(gbkToQString(kCaption));
+    setWindowTitle(gbkToQString(uiTexts::kAcknowledgementsCaption));
     // The same 9-point template font as the main dialog.
     setFont(DialogTemplate::font());
     setFixedSize(dialogUnitsToPixelsX(kWidthUnits), dialogUnitsToPixelsY(kHeightUnits));
@@ -79,10 +68,10 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     icon->setGeometry(dialogUnitsToPixelsX(kIconX), dialogUnitsToPixelsY(kIconY), iconPicture.width(),
                       iconPicture.height());
 
-    place(plainLabel(kProductLine, this), kProductRect);
-    place(plainLabel(kCreditLine, this), kCreditRect);
+    place(plainLabel(uiTexts::kProductLine, this), kProductRect);
+    place(plainLabel(uiTexts::kCreditLine, this), kCreditRect);
 
-    okButton_ = new QPushButton(gbkToQString(kOkCaption), this);
+    okButton_ = new QPushButton(gbkToQString(uiTexts::kOkButton), this);
     okButton_->setProperty("controlId", kOkButtonId);
     okButton_->setDefault(true);
     place(okButton_, kOkRect);
@@ -100,7 +89,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     okButton_->setFocus();
 }
 
-void AboutDialog::initialiseDialog() { thanksPanel_->setText(gbkToQString(kThanks)); }
+void AboutDialog::initialiseDialog() { thanksPanel_->setText(gbkToQString(uiTexts::kThanks)); }
 
 void AboutDialog::run(QWidget* owner)
 {
@@ -108,13 +97,13 @@ void AboutDialog::run(QWidget* owner)
     dialog.exec();
 }
 
-std::string AboutDialog::caption() { return kCaption; }
+std::string AboutDialog::caption() { return uiTexts::kAcknowledgementsCaption; }
 
-std::string AboutDialog::productLine() { return kProductLine; }
+std::string AboutDialog::productLine() { return uiTexts::kProductLine; }
 
-std::string AboutDialog::creditLine() { return kCreditLine; }
+std::string AboutDialog::creditLine() { return uiTexts::kCreditLine; }
 
-std::string AboutDialog::acknowledgementText() { return kThanks; }
+std::string AboutDialog::acknowledgementText() { return uiTexts::kThanks; }
 
 QWidget* AboutDialog::controlWidget(int controlId) const
 {

@@ -4,6 +4,7 @@
 #include "ui/DialogResources.h"
 #include "ui/GbkText.h"
 #include "ui/QtMessageService.h"
+#include "ui/UiTexts.h"
 #include "ui/controls/AboutDialog.h"
 #include "ui/controls/SplashWindow.h"
 
@@ -31,25 +32,22 @@ const QColor kInfoHover(255, 0, 0);
 const QColor kSiteNormal(0, 2, 245);
 const QColor kSiteHover(255, 0, 21);
 
-constexpr const char* kAboutText = "关 于";
-constexpr const char* kThanksText = "鸣谢";
 constexpr const char* kLinkFailure = "Failed to create hyperlink 3.";
 constexpr const char* kLinkFailureCaption = "Fatal error!";
 
-// The line of text above the two links, and where it sits in the panel.
-constexpr const char* kPanelText = "Kavo围棋定式大全 4.1 版\n学好定式，下好每一盘棋";
+// Where the line of text above the two links sits in the panel.
 constexpr int kPanelTextMargin = 2;
 constexpr int kPanelTextTop = 10;
 constexpr int kPanelTextHeight = 36;
 
 constexpr std::array<WebsiteLink, 7> kWebsites{{
-    {"弈城", 68, "https://www.eweiqi.com/"},
+    {uiTexts::kYichengSite, 68, "https://www.eweiqi.com/"},
     {"TOM", 118, "http://weiqi.sports.tom.com/"},
-    {"清风", 168, "http://www.qingfengweiqi.com/"},
-    {"中围", 218, "http://www.weiqi.org.cn/"},
-    {"围棋8", 268, "http://www.weiqi8.com/"},
-    {"新锐", 318, "http://www.xinruiweiqi.com/"},
-    {"博弈", 368, "http://www.boyiweiqi.com/"},
+    {uiTexts::kQingfengSite, 168, "http://www.qingfengweiqi.com/"},
+    {uiTexts::kZhongweiSite, 218, "http://www.weiqi.org.cn/"},
+    {uiTexts::kWeiqi8Site, 268, "http://www.weiqi8.com/"},
+    {uiTexts::kXinruiSite, 318, "http://www.xinruiweiqi.com/"},
+    {uiTexts::kBoyiSite, 368, "http://www.boyiweiqi.com/"},
 }};
 
 // Labels live until the process ends, as the windows that refer to them may.
@@ -79,7 +77,7 @@ HyperlinkSettings commonSettings(QWidget* parent, const QColor& normal, const QC
 
 void addPanelText(QWidget* panel)
 {
-    auto* label = new QLabel(gbkToQString(kPanelText), panel);
+    auto* label = new QLabel(gbkToQString(uiTexts::kPanelText), panel);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(kPanelTextMargin, kPanelTextTop, panel->width() - 2 * kPanelTextMargin, kPanelTextHeight);
@@ -115,12 +113,12 @@ int createInfoPanelLinks(QWidget* panel, const SiteLinkServices& services)
     int made = 0;
 
     settings.x = kAboutLinkX;
-    settings.text = kAboutText;
+    settings.text = uiTexts::kAboutCaption;
     settings.onClick = [](int) { showAboutPicture(nullptr); };
     made += createInfoLink(services, settings) ? 1 : 0;
 
     settings.x = kThanksLinkX;
-    settings.text = kThanksText;
+    settings.text = uiTexts::kThanksLink;
     const QPointer<QWidget> owner(panel->window());
     settings.onClick = [owner](int) { AboutDialog::run(owner.data()); };
     made += createInfoLink(services, settings) ? 1 : 0;
