@@ -165,15 +165,16 @@ std::uint64_t PracticeSession::weightOf(const BookContinuation& continuation) co
 
 const BookContinuation& PracticeSession::choose(const std::vector<BookContinuation>& options)
 {
+    std::vector<std::uint64_t> weights;
+    weights.reserve(options.size());
     std::uint64_t total = 0;
     for (const BookContinuation& option : options)
-        total += weightOf(option);
+        total += weights.emplace_back(weightOf(option));
     std::uint64_t pick = static_cast<std::uint64_t>(random_()) % total;
-    for (const BookContinuation& option : options) {
-        const std::uint64_t weight = weightOf(option);
-        if (pick < weight)
-            return option;
-        pick -= weight;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (pick < weights[i])
+            return options[i];
+        pick -= weights[i];
     }
     return options.back();
 }
